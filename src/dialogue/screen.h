@@ -1,0 +1,18 @@
+// Screen memory, yes/no questions, the key and digit readers: what every screen speaks and asks with.
+#pragma once
+
+#include "frontend/form.h"
+#include "road/trip.h"
+
+namespace dravlen {
+
+void clearScreen(Trip& t);
+void sayLine(Form& f, Trip& t);      // speak t.prompt without waiting and remember it
+void sayLineWait(Form& f, Trip& t);  // speak t.prompt, wait, remember it
+void yesNo(Form& f, Trip& t);
+void menuKey(Form& f, Trip& t);
+void digitEntry(Form& f, Trip& t);
+void repeatInfo(Form& f, Trip& t);
+void repeatFuel(Form& f, Trip& t);
+
+}  // namespace dravlen
