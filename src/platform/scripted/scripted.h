@@ -86,6 +86,7 @@ public:
     int rate() const;
     int volume() const;
     int voice() const;
+    const std::string& caption() const;
 
     struct Impl;
 

@@ -1,0 +1,513 @@
+// The scripted platform: virtual clock, scripted keys, recorded calls (see scripted.h).
+#include "platform/scripted/scripted.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <stdexcept>
+
+namespace dravlen::scripted {
+
+namespace {
+
+constexpr double kYieldStep = 0.010;  // the real platform's event-wait granularity
+
+// Frames and rate of a RIFF/WAVE file, from its header alone. {0, 0} when it is not one.
+std::pair<long, int> waveLength(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return {0, 0};
+    char riff[12];
+    if (!in.read(riff, 12) || std::string(riff, 4) != "RIFF" || std::string(riff + 8, 4) != "WAVE")
+        return {0, 0};
+    auto le = [](const unsigned char* b, int n) {
+        uint32_t v = 0;
+        for (int i = n - 1; i >= 0; --i) v = v << 8 | b[i];
+        return v;
+    };
+    int channels = 0, rate = 0, bits = 0;
+    while (in) {
+        unsigned char head[8];
+        if (!in.read(reinterpret_cast<char*>(head), 8)) break;
+        std::string id(reinterpret_cast<char*>(head), 4);
+        uint32_t size = le(head + 4, 4);
+        if (id == "fmt ") {
+            std::vector<unsigned char> fmt(size);
+            if (size < 16 || !in.read(reinterpret_cast<char*>(fmt.data()), size)) return {0, 0};
+            channels = static_cast<int>(le(fmt.data() + 2, 2));
+            rate = static_cast<int>(le(fmt.data() + 4, 4));
+            bits = static_cast<int>(le(fmt.data() + 14, 2));
+            if (size & 1) in.ignore(1);
+        } else if (id == "data") {
+            if (channels <= 0 || rate <= 0 || bits <= 0) return {0, 0};
+            // A truncated file plays what is there.
+            auto here = in.tellg();
+            in.seekg(0, std::ios::end);
+            auto avail = static_cast<uint64_t>(in.tellg() - here);
+            uint64_t bytes = std::min<uint64_t>(size, avail);
+            long frames = static_cast<long>(bytes / (static_cast<uint64_t>(channels) * ((bits + 7) / 8)));
+            return {frames, frames > 0 ? rate : 0};
+        } else {
+            in.seekg(size + (size & 1), std::ios::cur);
+        }
+    }
+    return {0, 0};
+}
+
+int soundNumberOf(const std::string& path) {
+    std::string name = std::filesystem::path(path).filename().string();
+    int n = 0;
+    if (std::sscanf(name.c_str(), "dravlen%d.wav", &n) == 1) return n;
+    return 0;
+}
+
+std::string programFolderOfSelf() {
+    std::error_code ec;
+    auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    return ec ? std::string(".") : exe.parent_path().string();
+}
+
+}  // namespace
+
+struct ScriptedPlatform::Impl : Window, Clock, SpeechEngine, SoundDevice, System {
+    // Clock, in microseconds so that sums stay exact.
+    int64_t nowUs = 0;
+    double seconds() const { return static_cast<double>(nowUs) / 1e6; }
+    void advanceTo(double t) {
+        int64_t us = static_cast<int64_t>(std::ceil(t * 1e6 - 1e-3));
+        if (us > nowUs) nowUs = us;
+        settleSpeech();
+    }
+
+    std::vector<Event> events;
+    void rec(Event e) {
+        e.t = seconds();
+        events.push_back(std::move(e));
+    }
+    void rec(const std::string& op, const std::string& text = "", long value = 0, int id = 0) {
+        Event e;
+        e.op = op;
+        e.text = text;
+        e.value = value;
+        e.id = id;
+        rec(std::move(e));
+    }
+
+    // Keys.
+    std::deque<Key> keys;
+    std::function<std::optional<std::vector<Key>>()>* moreKeys = nullptr;
+    bool closePending = false;
+
+    std::string caption;
+    void setCaption(const std::string& c) override { caption = c; }
+
+    WindowEvents pump(WaitKind why, double until) override {
+        WindowEvents out;
+        if (closePending) {
+            closePending = false;
+            out.closeRequested = true;
+        }
+        if (why == WaitKind::key && keys.empty() && moreKeys && *moreKeys) {
+            if (auto more = (*moreKeys)()) keys.insert(keys.end(), more->begin(), more->end());
+        }
+        bool deliver = !keys.empty() && (keys.front().immediate || why == WaitKind::key);
+        if (why == WaitKind::key && keys.empty() && !out.closeRequested) throw KeysExhausted();
+        if (until > seconds())
+            advanceTo(until);
+        else
+            advanceTo(seconds() + kYieldStep);
+        if (deliver) {
+            Key k = keys.front();
+            keys.pop_front();
+            rec("key", k.immediate ? "!" + k.token : k.token, k.code);
+            out.keys.push_back(k.code);
+        }
+        return out;
+    }
+
+    double now() override { return seconds(); }
+    TimeOfDay timeOfDay() override {
+        long s = 12 * 3600 + static_cast<long>(seconds());
+        s %= 86400;
+        return {static_cast<int>(s / 3600), static_cast<int>(s / 60 % 60), static_cast<int>(s % 60)};
+    }
+
+    // Speech.
+    int voices = 2;
+    int voiceIndex = 0;
+    int rateValue = 0;
+    int volumeValue = 100;
+    struct Utterance {
+        std::string text;
+        double end;
+    };
+    std::deque<Utterance> queue;
+    std::vector<std::string> heardTexts, cutTexts;
+
+    double duration(const std::string& text) const {
+        if (text.empty()) return 0;
+        return (0.3 + 0.06 * static_cast<double>(text.size())) * std::pow(3.0, -rateValue / 10.0);
+    }
+    void settleSpeech() {
+        while (!queue.empty() && queue.front().end <= seconds() + 1e-9) {
+            heardTexts.push_back(queue.front().text);
+            queue.pop_front();
+        }
+    }
+    int voiceCount() override { return voices; }
+    std::string voiceName(int index) override {
+        return index >= 0 && index < voices ? "scripted voice " + std::to_string(index + 1) : "";
+    }
+    bool selectVoice(int index) override {
+        rec("voice", "", index);
+        if (index < 0 || index >= voices) return false;
+        voiceIndex = index;
+        return true;
+    }
+    int defaultRate() override { return 0; }
+    void setRate(int rate) override {
+        rec("rate", "", rate);
+        rateValue = std::clamp(rate, -10, 10);
+    }
+    void setVolume(int volume) override {
+        rec("volume", "", volume);
+        volumeValue = std::clamp(volume, 0, 100);
+    }
+    void speak(const std::string& text, SpeakFlag flag) override {
+        Event e;
+        e.op = "speak";
+        e.text = text;
+        e.value = static_cast<long>(flag);
+        rec(std::move(e));
+        settleSpeech();
+        if (flag == SpeakFlag::purge) {
+            for (auto& u : queue) cutTexts.push_back(u.text);
+            queue.clear();
+        }
+        if (!text.empty()) {
+            double start = queue.empty() ? seconds() : queue.back().end;
+            queue.push_back({text, start + duration(text)});
+        }
+        if (flag == SpeakFlag::sync) {
+            if (!queue.empty()) advanceTo(queue.back().end);
+            settleSpeech();
+        }
+    }
+
+    // Sounds.
+    struct Buffer {
+        int number = 0;
+        long frames = 0;
+        int fileRate = 0;
+        int freq = 22050;
+        double pos = 0;  // frames
+        bool isPlaying = false;
+        bool looped = false;
+        int64_t since = 0;  // microseconds, when pos was last brought up to date
+    };
+    std::map<int, Buffer> buffers;
+    int nextId = 1;
+
+    Buffer* find(SoundId id) {
+        auto it = buffers.find(id);
+        return it == buffers.end() ? nullptr : &it->second;
+    }
+    void update(Buffer& b) {
+        if (b.isPlaying && b.frames > 0 && b.fileRate > 0) {
+            b.pos += static_cast<double>(nowUs - b.since) / 1e6 * b.freq;
+            if (b.looped)
+                b.pos = std::fmod(b.pos, static_cast<double>(b.frames));
+            else if (b.pos >= static_cast<double>(b.frames)) {
+                b.pos = static_cast<double>(b.frames);
+                b.isPlaying = false;
+            }
+        }
+        b.since = nowUs;
+    }
+    void recSound(const std::string& op, SoundId id, long value) {
+        Event e;
+        e.op = op;
+        e.id = id;
+        e.value = value;
+        rec(std::move(e));
+    }
+
+    SoundId load(const std::string& path) override {
+        Buffer b;
+        b.number = soundNumberOf(path);
+        auto [frames, rate] = waveLength(path);
+        b.frames = frames;
+        b.fileRate = rate;
+        b.freq = rate > 0 ? rate : 22050;
+        b.since = nowUs;
+        int id = nextId++;
+        buffers[id] = b;
+        Event e;
+        e.op = "sound.load";
+        e.id = id;
+        e.sound = b.number;
+        e.text = path;
+        rec(std::move(e));
+        return id;
+    }
+    void release(SoundId id) override {
+        if (id == 0) return;
+        recSound("sound.release", id, 0);
+        buffers.erase(id);
+    }
+    void play(SoundId id, bool looped) override {
+        if (id == 0) return;
+        recSound("sound.play", id, looped ? 1 : 0);
+        if (auto* b = find(id)) {
+            update(*b);
+            if (b->frames <= 0) return;
+            if (!looped && b->pos >= static_cast<double>(b->frames)) b->pos = 0;
+            b->looped = looped;
+            b->isPlaying = true;
+            b->since = nowUs;
+        }
+    }
+    void stop(SoundId id) override {
+        if (id == 0) return;
+        recSound("sound.stop", id, 0);
+        if (auto* b = find(id)) {
+            update(*b);
+            b->isPlaying = false;
+        }
+    }
+    bool playing(SoundId id) override {
+        auto* b = find(id);
+        if (!b) return false;
+        update(*b);
+        return b->isPlaying;
+    }
+    void setPosition(SoundId id, long frame) override {
+        if (id == 0) return;
+        recSound("sound.position", id, frame);
+        if (auto* b = find(id)) {
+            update(*b);
+            b->pos = std::clamp<double>(static_cast<double>(frame), 0, static_cast<double>(b->frames));
+        }
+    }
+    void setVolume(SoundId id, int v) override {
+        if (id == 0) return;
+        recSound("sound.volume", id, v);
+    }
+    int frequency(SoundId id) override {
+        auto* b = find(id);
+        return b ? b->freq : 0;
+    }
+    void setFrequency(SoundId id, int hz) override {
+        if (id == 0) return;
+        recSound("sound.frequency", id, hz);
+        if (auto* b = find(id)) {
+            update(*b);
+            if (hz > 0) b->freq = hz;
+        }
+    }
+    void setPan(SoundId id, int pan) override {
+        if (id == 0) return;
+        recSound("sound.pan", id, pan);
+    }
+
+    // System.
+    std::string settingsDir, programDir;
+    std::string settingsFolder() override { return settingsDir; }
+    std::string programFolder() override { return programDir; }
+    bool launch(const std::string& path) override {
+        rec("launch", path);
+        return true;
+    }
+    void messageBox(const std::string& text) override { rec("message", text); }
+    void beep() override { rec("beep"); }
+};
+
+ScriptedPlatform::ScriptedPlatform() : impl_(new Impl) {
+    impl_->moreKeys = &moreKeys;
+    std::error_code ec;
+    impl_->settingsDir = std::filesystem::current_path(ec).string();
+    impl_->programDir = programFolderOfSelf();
+}
+
+ScriptedPlatform::~ScriptedPlatform() { delete impl_; }
+
+Platform ScriptedPlatform::platform() { return Platform{*impl_, *impl_, *impl_, *impl_, *impl_}; }
+
+void ScriptedPlatform::addKeys(const std::vector<Key>& keys) {
+    impl_->keys.insert(impl_->keys.end(), keys.begin(), keys.end());
+}
+
+void ScriptedPlatform::addKeys(const std::string& tokens) {
+    std::string bad;
+    auto keys = parseTokens(tokens, &bad);
+    if (!keys) throw std::invalid_argument("unknown key token: " + bad);
+    addKeys(*keys);
+}
+
+void ScriptedPlatform::setVoices(int count) { impl_->voices = std::max(0, count); }
+void ScriptedPlatform::setSettingsFolder(const std::string& dir) { impl_->settingsDir = dir; }
+void ScriptedPlatform::setProgramFolder(const std::string& dir) { impl_->programDir = dir; }
+void ScriptedPlatform::requestClose() { impl_->closePending = true; }
+const std::vector<Event>& ScriptedPlatform::events() const { return impl_->events; }
+void ScriptedPlatform::record(const std::string& op, const std::string& text, long value) {
+    impl_->rec(op, text, value);
+}
+void ScriptedPlatform::recordRandom(double value) {
+    Event e;
+    e.op = "rnd";
+    e.real = value;
+    impl_->rec(std::move(e));
+}
+double ScriptedPlatform::now() const { return impl_->seconds(); }
+const std::vector<std::string>& ScriptedPlatform::heard() const {
+    impl_->settleSpeech();
+    return impl_->heardTexts;
+}
+const std::vector<std::string>& ScriptedPlatform::cut() const { return impl_->cutTexts; }
+size_t ScriptedPlatform::keysLeft() const { return impl_->keys.size(); }
+int ScriptedPlatform::rate() const { return impl_->rateValue; }
+int ScriptedPlatform::volume() const { return impl_->volumeValue; }
+int ScriptedPlatform::voice() const { return impl_->voiceIndex; }
+const std::string& ScriptedPlatform::caption() const { return impl_->caption; }
+
+std::optional<Key> parseToken(const std::string& raw) {
+    Key k;
+    std::string t = raw;
+    if (!t.empty() && t[0] == '!') {
+        k.immediate = true;
+        t.erase(0, 1);
+    }
+    k.token = t;
+    static const std::map<std::string, int> named = {
+        {"enter", 13}, {"esc", 27},   {"up", 38},    {"down", 40},    {"left", 37},
+        {"right", 39}, {"space", 32}, {"bksp", 8},   {"tab", 9},      {"shift", 16},
+        {"ctrl", 17},  {"alt", 18},   {"comma", 188}, {"period", 190},
+    };
+    if (auto it = named.find(t); it != named.end()) {
+        k.code = it->second;
+        return k;
+    }
+    if (t.size() == 1 && t[0] >= 'a' && t[0] <= 'z') {
+        k.code = 'A' + (t[0] - 'a');
+        return k;
+    }
+    if (t.size() == 1 && t[0] >= '0' && t[0] <= '9') {
+        k.code = t[0];
+        return k;
+    }
+    if (t.size() == 3 && t.rfind("kp", 0) == 0 && t[2] >= '0' && t[2] <= '9') {
+        k.code = 96 + (t[2] - '0');
+        return k;
+    }
+    if (t.size() >= 2 && t.size() <= 3 && t[0] == 'f') {
+        int n = 0;
+        for (size_t i = 1; i < t.size(); ++i) {
+            if (t[i] < '0' || t[i] > '9') return std::nullopt;
+            n = n * 10 + (t[i] - '0');
+        }
+        if (t[1] == '0' || n < 1 || n > 12) return std::nullopt;
+        k.code = 111 + n;
+        return k;
+    }
+    return std::nullopt;
+}
+
+std::optional<std::vector<Key>> parseTokens(const std::string& text, std::string* bad) {
+    std::vector<Key> out;
+    std::istringstream in(text);
+    std::string tok;
+    while (in >> tok) {
+        auto k = parseToken(tok);
+        if (!k) {
+            if (bad) *bad = tok;
+            return std::nullopt;
+        }
+        out.push_back(*k);
+    }
+    return out;
+}
+
+namespace {
+
+std::string jsonString(const std::string& s) {
+    std::string out = "\"";
+    for (unsigned char c : s) {
+        switch (c) {
+            case '"': out += "\\\""; break;
+            case '\\': out += "\\\\"; break;
+            case '\n': out += "\\n"; break;
+            case '\r': out += "\\r"; break;
+            case '\t': out += "\\t"; break;
+            default:
+                if (c < 0x20) {
+                    char buf[8];
+                    std::snprintf(buf, sizeof buf, "\\u%04x", c);
+                    out += buf;
+                } else {
+                    out += static_cast<char>(c);
+                }
+        }
+    }
+    return out + "\"";
+}
+
+std::string jsonNumber(double v) {
+    char buf[40];
+    std::snprintf(buf, sizeof buf, "%.17g", v);
+    return buf;
+}
+
+}  // namespace
+
+std::string eventsToJson(const std::vector<Event>& events) {
+    std::ostringstream out;
+    for (size_t i = 0; i < events.size(); ++i) {
+        const Event& e = events[i];
+        out << "{\"t\":" << jsonNumber(e.t) << ",\"op\":" << jsonString(e.op);
+        if (e.op == "sound.volume" || e.op == "sound.frequency") {
+            // Fold a run of consecutive settings of the same buffer (a fade or a glide).
+            size_t j = i;
+            while (j + 1 < events.size() && events[j + 1].op == e.op && events[j + 1].id == e.id) ++j;
+            if (j > i) {
+                out << ",\"id\":" << e.id << ",\"from\":" << e.value << ",\"to\":" << events[j].value
+                    << ",\"steps\":" << (j - i + 1) << ",\"until\":" << jsonNumber(events[j].t) << "}\n";
+                i = j;
+                continue;
+            }
+            out << ",\"id\":" << e.id << ",\"value\":" << e.value << "}\n";
+            continue;
+        }
+        if (e.op == "speak")
+            out << ",\"text\":" << jsonString(e.text) << ",\"flags\":" << e.value;
+        else if (e.op == "rate" || e.op == "volume" || e.op == "voice")
+            out << ",\"value\":" << e.value;
+        else if (e.op == "sound.load")
+            out << ",\"id\":" << e.id << ",\"sound\":" << e.sound << ",\"file\":" << jsonString(e.text);
+        else if (e.op == "sound.play")
+            out << ",\"id\":" << e.id << ",\"looped\":" << (e.value ? "true" : "false");
+        else if (e.op == "sound.stop" || e.op == "sound.release")
+            out << ",\"id\":" << e.id;
+        else if (e.op == "sound.pan" || e.op == "sound.position")
+            out << ",\"id\":" << e.id << ",\"value\":" << e.value;
+        else if (e.op == "message")
+            out << ",\"text\":" << jsonString(e.text);
+        else if (e.op == "launch")
+            out << ",\"program\":" << jsonString(e.text);
+        else if (e.op == "key")
+            out << ",\"token\":" << jsonString(e.text);
+        else if (e.op == "rnd")
+            out << ",\"value\":" << jsonNumber(e.real);
+        else if (e.op == "exit")
+            out << ",\"status\":" << e.value;
+        out << "}\n";
+    }
+    return out.str();
+}
+
+}  // namespace dravlen::scripted

@@ -1,0 +1,140 @@
+// Whole-game runs on the scripted platform, for tests: keys in, transcript and events out.
+#pragma once
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <map>
+#include <fstream>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "app/game.h"
+#include "platform/scripted/scripted.h"
+
+namespace dravlen::testing {
+
+// A fresh, empty folder named after the running test.
+inline std::string freshDir(const std::string& suffix = "") {
+    auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    std::string name = std::string("dravlen-") + (info ? info->test_suite_name() : "t") + "-" +
+                       (info ? info->name() : "t") + suffix + "-" + std::to_string(::getpid());
+    for (char& c : name)
+        if (c == '/') c = '_';
+    auto d = std::filesystem::temp_directory_path() / name;
+    std::filesystem::remove_all(d);
+    std::filesystem::create_directories(d);
+    return d.string();
+}
+
+inline std::vector<std::string> readLines(const std::string& path, bool* crlf = nullptr) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream all;
+    all << in.rdbuf();
+    std::string s = all.str();
+    std::vector<std::string> lines;
+    bool allCrlf = true;
+    size_t start = 0;
+    while (start < s.size()) {
+        size_t nl = s.find('\n', start);
+        if (nl == std::string::npos) {
+            lines.push_back(s.substr(start));
+            allCrlf = false;
+            break;
+        }
+        size_t end = nl;
+        if (end > start && s[end - 1] == '\r')
+            --end;
+        else
+            allCrlf = false;
+        lines.push_back(s.substr(start, end - start));
+        start = nl + 1;
+    }
+    if (crlf) *crlf = allCrlf;
+    return lines;
+}
+
+struct RunOptions {
+    std::string keys;
+    std::optional<uint32_t> seed = 1;
+    int voices = 2;
+    std::string dir;         // settings folder; a fresh one when empty
+    std::string cwd;         // current folder during the run; the settings folder when empty
+    std::string programDir;  // where the wave files are; the build folder when empty
+};
+
+struct RunResult {
+    int status = 0;  // 0 the game came to its end, 3 the keys ran out
+    std::string dir;
+    std::vector<std::string> transcript;
+    bool transcriptCrlf = false;
+    std::vector<scripted::Event> events;
+    double seconds = 0;  // virtual time at the end
+
+    std::vector<std::string> spoken() const {  // every text handed to the engine, in order
+        std::vector<std::string> out;
+        for (auto& e : events)
+            if (e.op == "speak" && !e.text.empty()) out.push_back(e.text);
+        return out;
+    }
+    int count(const std::string& op) const {
+        int n = 0;
+        for (auto& e : events) n += e.op == op;
+        return n;
+    }
+    // Sound numbers played, in order (by the buffer's loaded file).
+    std::vector<int> soundsPlayed() const {
+        std::vector<int> out;
+        std::map<int, int> numberOf;
+        for (auto& e : events) {
+            if (e.op == "sound.load") numberOf[e.id] = e.sound;
+            if (e.op == "sound.play") out.push_back(numberOf[e.id]);
+        }
+        return out;
+    }
+    bool said(const std::string& line) const {
+        for (auto& l : transcript)
+            if (l == line) return true;
+        return false;
+    }
+    // Index of the first transcript line equal to `line` at or after `from`; -1 if none.
+    int lineIndex(const std::string& line, int from = 0) const {
+        for (size_t i = static_cast<size_t>(from); i < transcript.size(); ++i)
+            if (transcript[i] == line) return static_cast<int>(i);
+        return -1;
+    }
+};
+
+inline RunResult runScript(const RunOptions& o) {
+    RunResult res;
+    res.dir = o.dir.empty() ? freshDir() : o.dir;
+    scripted::ScriptedPlatform sp;
+    sp.setVoices(o.voices);
+    sp.setSettingsFolder(res.dir);
+    sp.setProgramFolder(o.programDir.empty() ? std::string(DRAVLEN_BUILD_DIR) : o.programDir);
+    sp.addKeys(o.keys);
+    GameOptions options;
+    options.seed = o.seed;
+    options.onRandom = [&sp](double v) { sp.recordRandom(v); };
+
+    auto oldCwd = std::filesystem::current_path();
+    std::filesystem::current_path(o.cwd.empty() ? res.dir : o.cwd);
+    try {
+        Platform p = sp.platform();
+        runGame(p, options);
+        res.status = 0;
+    } catch (const KeysExhausted&) {
+        res.status = 3;
+    }
+    std::filesystem::current_path(oldCwd);
+    res.events = sp.events();
+    res.seconds = sp.now();
+    res.transcript = readLines(res.dir + "/dravlog.txt", &res.transcriptCrlf);
+    return res;
+}
+
+}  // namespace dravlen::testing
