@@ -107,7 +107,11 @@ struct ScriptedPlatform::Impl : Window, Clock, SpeechEngine, SoundDevice, System
     std::string caption;
     void setCaption(const std::string& c) override { caption = c; }
 
+    double timeLimit = 1e6;
+
     WindowEvents pump(WaitKind why, double until) override {
+        // A game that goes on waiting without ever ending is hung: stop it rather than spin.
+        if (seconds() > timeLimit) throw std::runtime_error("the game ran past the scripted time limit");
         WindowEvents out;
         if (closePending) {
             closePending = false;
@@ -354,6 +358,7 @@ void ScriptedPlatform::setVoices(int count) { impl_->voices = std::max(0, count)
 void ScriptedPlatform::setSettingsFolder(const std::string& dir) { impl_->settingsDir = dir; }
 void ScriptedPlatform::setProgramFolder(const std::string& dir) { impl_->programDir = dir; }
 void ScriptedPlatform::requestClose() { impl_->closePending = true; }
+void ScriptedPlatform::setTimeLimit(double seconds) { impl_->timeLimit = seconds; }
 const std::vector<Event>& ScriptedPlatform::events() const { return impl_->events; }
 void ScriptedPlatform::record(const std::string& op, const std::string& text, long value) {
     impl_->rec(op, text, value);

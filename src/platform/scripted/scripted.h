@@ -74,6 +74,9 @@ public:
     std::function<std::optional<std::vector<Key>>()> moreKeys;
     // The next yield reports a request to close the window.
     void requestClose();
+    // A yield past this virtual time throws std::runtime_error: a game that never ends is hung.
+    // Default 1,000,000 seconds, far beyond any trip.
+    void setTimeLimit(double seconds);
 
     // What happened.
     const std::vector<Event>& events() const;
