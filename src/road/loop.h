@@ -9,4 +9,8 @@ namespace dravlen {
 // Runs from the trip start (after the instructions offers) to an ending; never returns normally.
 [[noreturn]] void playTrip(Form& f, Trip& t);
 
+// One pass of the driving loop: one hour on the road, from the place check to the status
+// readout. An ending (arrival, accident, leaving) does not return.
+void drivingHour(Form& f, Trip& t);
+
 }  // namespace dravlen
