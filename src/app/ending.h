@@ -2,6 +2,7 @@
 #pragma once
 
 #include <exception>
+#include <string>
 
 #include "frontend/form.h"
 #include "road/trip.h"
@@ -17,5 +18,7 @@ void exitQuestion(Form& f, Trip& t);          // returns with answer 3 and the k
 [[noreturn]] void gameEnding(Form& f, Trip& t);
 [[noreturn]] void saveAndLeave(Form& f);
 [[noreturn]] void launcherHandOff(Form& f);
+// The launcher in the current folder: a regular, executable "lobbarin.exe" or "lobbarin", any case; empty if none.
+std::string findLauncher();
 
 }  // namespace dravlen
