@@ -1,0 +1,74 @@
+// The desktop's audio: one OpenAL Soft output shared by the sound device and the speech engine.
+//
+// Nothing here names an OpenAL or espeak-ng type, so tests can drive the real mixing path
+// through a loopback output without any sound card.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+
+namespace dravlen::desktop {
+
+// ---- Conversions from the game's sound units --------------------------------------------
+
+// Hundredths of a decibel (0 loudest .. -10000 silent) to a linear gain; values above 0 play
+// at full scale and values below -10000 as -10000.
+float gainFromHundredthsDb(int hundredthsOfDb);
+
+// The pan as DirectSound applies it: the near side stays at full level and the far side is
+// attenuated by the pan's hundredths of a decibel. Clamped to -10000..10000.
+struct SideGains {
+    float left = 1;
+    float right = 1;
+};
+SideGains panGains(int pan);
+
+// The playback rate the game asked for, kept in 100..200000 Hz; 0 or less means "the file's own".
+int clampFrequency(int hertz, int fileRate);
+
+// ---- The output ------------------------------------------------------------------------
+
+class AudioOutput {
+public:
+    // The default output device. Null, with the reason in *error, when there is none.
+    static std::unique_ptr<AudioOutput> openDefault(std::string* error);
+    // A loopback output that needs no sound card: a thread of its own mixes it in real time
+    // (one period every 10 ms) and keeps everything mixed, for tests and measurements.
+    static std::unique_ptr<AudioOutput> openRecorder(int rate);
+
+    virtual ~AudioOutput() = default;
+    virtual int rate() const = 0;
+    // The frames mixed since the output was opened (stereo, at rate()).
+    virtual int64_t framesMixed() = 0;
+    // Returns once the mixer has mixed at least one whole period after this call, so that a
+    // gain change made before it (which OpenAL ramps over one period) has reached its end.
+    virtual void waitOnePeriod() = 0;
+    // Recorder only: everything mixed so far, interleaved left/right, full scale 1.0.
+    virtual std::vector<float> recorded() { return {}; }
+};
+
+// ---- The sound device and the speech engine over an output -----------------------------
+
+class DesktopSound : public SoundDevice {
+public:
+    // Also plays the system beep.
+    virtual void beep() = 0;
+};
+std::unique_ptr<DesktopSound> makeSoundDevice(AudioOutput& output);
+
+class DesktopSpeech : public SpeechEngine {
+public:
+    // For tests: the texts whose end has been heard so far, in the order heard.
+    virtual std::vector<std::string> heard() = 0;
+};
+// A speech engine without voices (voiceCount 0) when espeak-ng cannot start; *error says why.
+std::unique_ptr<DesktopSpeech> makeSpeechEngine(AudioOutput& output, std::string* error);
+
+// The espeak-ng speed in words per minute for a rate on the game's scale (-10..10, clamped).
+int wordsPerMinute(int rate);
+
+}  // namespace dravlen::desktop

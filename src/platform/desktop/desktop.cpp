@@ -1,0 +1,165 @@
+// The desktop platform put together: window and keys, clock, system services, sound and speech.
+#include "platform/desktop/desktop.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <ctime>
+
+#include "platform/desktop/audio.h"
+#include "platform/desktop/key_map.h"
+#include "platform/desktop/system_paths.h"
+
+namespace dravlen::desktop {
+
+namespace {
+
+class MonotonicClock : public Clock {
+public:
+    double now() override {
+        return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
+    }
+    TimeOfDay timeOfDay() override {
+        std::time_t t = std::time(nullptr);
+        std::tm local{};
+        localtime_r(&t, &local);
+        return {local.tm_hour, local.tm_min, local.tm_sec};
+    }
+};
+
+// The longest single sleep inside the event wait.
+constexpr int sliceMs = 10;
+
+class SdlWindow : public Window {
+public:
+    explicit SdlWindow(Clock& clock) : clock_(clock) {}
+    ~SdlWindow() override {
+        if (window_) SDL_DestroyWindow(window_);
+    }
+
+    bool open(std::string* error) {
+        window_ = SDL_CreateWindow("Dravlen", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, 480, 240,
+                                   SDL_WINDOW_SHOWN);
+        if (!window_) {
+            if (error) *error = std::string("the window could not be created: ") + SDL_GetError();
+            return false;
+        }
+        SDL_StopTextInput();  // only key-downs matter; no input method in the way
+        return true;
+    }
+
+    SDL_Window* handle() { return window_; }
+
+    void setCaption(const std::string& caption) override { SDL_SetWindowTitle(window_, caption.c_str()); }
+
+    WindowEvents pump(WaitKind, double until) override {
+        WindowEvents out;
+        SDL_Event ev;
+        while (SDL_PollEvent(&ev)) handle(ev, out);
+        while (out.keys.empty() && !out.closeRequested) {
+            double left = until - clock_.now();
+            if (left <= 0) break;
+            int ms = std::clamp(static_cast<int>(std::ceil(left * 1000.0)), 1, sliceMs);
+            if (SDL_WaitEventTimeout(&ev, ms)) {
+                handle(ev, out);
+                while (SDL_PollEvent(&ev)) handle(ev, out);
+            }
+        }
+        return out;
+    }
+
+private:
+    static void handle(const SDL_Event& ev, WindowEvents& out) {
+        if (ev.type == SDL_QUIT) out.closeRequested = true;
+        if (ev.type == SDL_WINDOWEVENT && ev.window.event == SDL_WINDOWEVENT_CLOSE) out.closeRequested = true;
+        if (ev.type == SDL_KEYDOWN) {
+            int code = virtualKeyCode(ev.key.keysym.sym, ev.key.keysym.scancode, ev.key.keysym.mod);
+            if (code) out.keys.push_back(code);
+        }
+    }
+
+    Clock& clock_;
+    SDL_Window* window_ = nullptr;
+};
+
+class DesktopSystem : public System {
+public:
+    DesktopSystem(SdlWindow& window, DesktopSound& sound) : window_(window), sound_(sound) {}
+    std::string settingsFolder() override { return desktop::settingsFolder(); }
+    std::string programFolder() override { return desktop::programFolder(); }
+    bool launch(const std::string& path) override { return launchDetached(path); }
+    void messageBox(const std::string& text) override {
+        if (SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, "Dravlen", text.c_str(), window_.handle()) != 0)
+            std::fprintf(stderr, "%s\n", text.c_str());
+    }
+    void beep() override { sound_.beep(); }
+
+private:
+    SdlWindow& window_;
+    DesktopSound& sound_;
+};
+
+}  // namespace
+
+struct DesktopPlatform::Parts {
+    bool sdlStarted = false;
+    MonotonicClock clock;
+    std::unique_ptr<AudioOutput> output;
+    std::unique_ptr<DesktopSound> sound;
+    std::unique_ptr<DesktopSpeech> speech;
+    std::unique_ptr<SdlWindow> window;
+    std::unique_ptr<DesktopSystem> system;
+
+    ~Parts() {
+        // Speech and sounds go before the output they play on; the output is closed last of
+        // the audio, which also finishes a file written by OpenAL's wave backend.
+        system.reset();
+        speech.reset();
+        sound.reset();
+        output.reset();
+        window.reset();
+        if (sdlStarted) SDL_Quit();
+    }
+};
+
+std::unique_ptr<DesktopPlatform> DesktopPlatform::create(std::string* error) {
+    auto parts = std::make_unique<Parts>();
+    std::string why;
+    parts->output = AudioOutput::openDefault(&why);
+    if (!parts->output) {
+        if (error) *error = why;
+        return nullptr;
+    }
+    parts->sound = makeSoundDevice(*parts->output);
+
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
+        if (error) *error = std::string("the window system could not be started: ") + SDL_GetError();
+        return nullptr;
+    }
+    parts->sdlStarted = true;
+    parts->window = std::make_unique<SdlWindow>(parts->clock);
+    if (!parts->window->open(error)) return nullptr;
+
+    std::string speechError;
+    parts->speech = makeSpeechEngine(*parts->output, &speechError);
+    if (!speechError.empty()) std::fprintf(stderr, "Dravlen: %s\n", speechError.c_str());
+    parts->system = std::make_unique<DesktopSystem>(*parts->window, *parts->sound);
+    return std::unique_ptr<DesktopPlatform>(new DesktopPlatform(std::move(parts)));
+}
+
+DesktopPlatform::DesktopPlatform(std::unique_ptr<Parts> parts) : parts_(std::move(parts)) {}
+DesktopPlatform::~DesktopPlatform() = default;
+
+Platform DesktopPlatform::platform() {
+    return Platform{*parts_->window, parts_->clock, *parts_->speech, *parts_->sound, *parts_->system};
+}
+
+void DesktopPlatform::showError(const std::string& text) {
+    std::fprintf(stderr, "%s\n", text.c_str());
+    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Dravlen", text.c_str(), nullptr);
+}
+
+}  // namespace dravlen::desktop

@@ -1,0 +1,245 @@
+// The sound device on OpenAL Soft: wave-file buffers with position, volume, frequency and pan.
+//
+// Each buffer plays through two sources, one placed hard left and one hard right, started and
+// paused together. Their gains are set per side, so the pan law is DirectSound's exactly
+// (near side at full, far side attenuated by the pan's decibels) and a centred sound plays at
+// full scale on both sides, which one positioned source cannot do. A stereo file is split into
+// its two channels, one per side.
+#include <AL/al.h>
+#include <AL/alc.h>
+#include <AL/alext.h>
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <vector>
+
+#include "platform/desktop/audio.h"
+#include "platform/desktop/wave_file.h"
+
+namespace dravlen::desktop {
+
+namespace {
+
+// Makes the property changes between construction and destruction take effect in one mix,
+// so the two sides of a buffer never drift apart.
+class Batch {
+public:
+    Batch() {
+        if (alIsExtensionPresent("AL_SOFT_deferred_updates")) {
+            defer_ = reinterpret_cast<LPALDEFERUPDATESSOFT>(alGetProcAddress("alDeferUpdatesSOFT"));
+            process_ = reinterpret_cast<LPALPROCESSUPDATESSOFT>(alGetProcAddress("alProcessUpdatesSOFT"));
+        }
+        if (defer_ && process_) defer_();
+    }
+    ~Batch() {
+        if (defer_ && process_) process_();
+    }
+
+private:
+    LPALDEFERUPDATESSOFT defer_ = nullptr;
+    LPALPROCESSUPDATESSOFT process_ = nullptr;
+};
+
+struct Buffer {
+    bool silent = true;       // missing or unreadable file: every call does nothing
+    ALuint data[2] = {0, 0};  // left and right channel (the same buffer for a mono file)
+    ALuint source[2] = {0, 0};
+    int fileRate = 0;
+    int hertz = 0;
+    long frames = 0;
+    int volume = 0;
+    int pan = 0;
+};
+
+class OpenAlSound : public DesktopSound {
+public:
+    explicit OpenAlSound(AudioOutput& output) : output_(output) {}
+
+    ~OpenAlSound() override {
+        for (auto& [id, b] : buffers_) destroy(b);
+        destroy(beepBuffer_);
+    }
+
+    SoundId load(const std::string& path) override {
+        SoundId id = nextId_++;
+        Buffer& b = buffers_[id];
+        WaveData wave = readWaveFile(path);
+        if (!wave.ok) return id;
+        create(b, wave);
+        return id;
+    }
+
+    void release(SoundId id) override {
+        auto it = buffers_.find(id);
+        if (it == buffers_.end()) return;
+        stop(id);
+        destroy(it->second);
+        buffers_.erase(it);
+    }
+
+    void play(SoundId id, bool looped) override {
+        Buffer* b = find(id);
+        if (!b) return;
+        Batch batch;
+        for (ALuint s : b->source) alSourcei(s, AL_LOOPING, looped ? AL_TRUE : AL_FALSE);
+        // Playing an already playing source would restart it from the beginning.
+        if (state(*b) != AL_PLAYING) alSourcePlayv(2, b->source);
+    }
+
+    void stop(SoundId id) override {
+        Buffer* b = find(id);
+        if (!b || state(*b) != AL_PLAYING) return;
+        // A pause is a hard cut that clicks: let the gain ramp down over one mixing period first.
+        {
+            Batch batch;
+            for (ALuint s : b->source) alSourcef(s, AL_GAIN, 0.0f);
+        }
+        output_.waitOnePeriod();
+        alSourcePausev(2, b->source);  // unlike a stop, a pause keeps the position
+        applyGains(*b);
+    }
+
+    bool playing(SoundId id) override {
+        Buffer* b = find(id);
+        return b && state(*b) == AL_PLAYING;
+    }
+
+    void setPosition(SoundId id, long frame) override {
+        Buffer* b = find(id);
+        if (!b) return;
+        frame = std::clamp(frame, 0L, std::max(0L, b->frames - 1));
+        Batch batch;
+        for (ALuint s : b->source) alSourcei(s, AL_SAMPLE_OFFSET, static_cast<ALint>(frame));
+    }
+
+    void setVolume(SoundId id, int hundredthsOfDb) override {
+        Buffer* b = find(id);
+        if (!b) return;
+        b->volume = std::clamp(hundredthsOfDb, -10000, 0);
+        applyGains(*b);
+    }
+
+    int frequency(SoundId id) override {
+        Buffer* b = find(id);
+        return b ? b->hertz : 0;
+    }
+
+    void setFrequency(SoundId id, int hertz) override {
+        Buffer* b = find(id);
+        if (!b) return;
+        b->hertz = clampFrequency(hertz, b->fileRate);
+        Batch batch;
+        for (ALuint s : b->source)
+            alSourcef(s, AL_PITCH, static_cast<float>(b->hertz) / static_cast<float>(b->fileRate));
+    }
+
+    void setPan(SoundId id, int pan) override {
+        Buffer* b = find(id);
+        if (!b) return;
+        b->pan = std::clamp(pan, -10000, 10000);
+        applyGains(*b);
+    }
+
+    void beep() override {
+        if (!beepId_) {
+            // 880 Hz for a tenth of a second, with 5 ms ramps so that it does not click.
+            WaveData tone;
+            tone.rate = 22050;
+            tone.channels = 1;
+            int n = tone.rate / 10, ramp = tone.rate / 200;
+            for (int i = 0; i < n; ++i) {
+                double edge = std::min({1.0, double(i) / ramp, double(n - 1 - i) / ramp});
+                tone.samples.push_back(static_cast<int16_t>(
+                    12000 * edge * std::sin(2 * M_PI * 880.0 * i / tone.rate)));
+            }
+            tone.ok = true;
+            beepId_ = nextId_++;
+            create(beepBuffer_, tone);
+        }
+        Buffer& b = beepBuffer_;
+        if (b.silent) return;
+        alSourceStopv(2, b.source);
+        alSourcePlayv(2, b.source);
+    }
+
+private:
+    Buffer* find(SoundId id) {
+        auto it = buffers_.find(id);
+        if (it == buffers_.end() || it->second.silent) return nullptr;
+        return &it->second;
+    }
+
+    static ALint state(const Buffer& b) {
+        ALint s = AL_STOPPED;
+        alGetSourcei(b.source[0], AL_SOURCE_STATE, &s);
+        return s;
+    }
+
+    static void applyGains(const Buffer& b) {
+        float volume = gainFromHundredthsDb(b.volume);
+        SideGains side = panGains(b.pan);
+        Batch batch;
+        alSourcef(b.source[0], AL_GAIN, volume * side.left);
+        alSourcef(b.source[1], AL_GAIN, volume * side.right);
+    }
+
+    void create(Buffer& b, const WaveData& wave) {
+        alGetError();
+        size_t frames = wave.samples.size() / static_cast<size_t>(wave.channels);
+        int sides = wave.channels >= 2 ? 2 : 1;
+        alGenBuffers(sides, b.data);
+        if (alGetError() != AL_NO_ERROR) {
+            b.data[0] = b.data[1] = 0;
+            return;
+        }
+        std::vector<int16_t> channel(frames);
+        for (int c = 0; c < sides; ++c) {
+            for (size_t i = 0; i < frames; ++i)
+                channel[i] = wave.samples[i * static_cast<size_t>(wave.channels) + static_cast<size_t>(c)];
+            alBufferData(b.data[c], AL_FORMAT_MONO16, channel.data(),
+                         static_cast<ALsizei>(frames * sizeof(int16_t)), wave.rate);
+        }
+        if (sides == 1) b.data[1] = b.data[0];
+        alGenSources(2, b.source);
+        if (alGetError() != AL_NO_ERROR) {
+            alDeleteBuffers(sides, b.data);
+            b.data[0] = b.data[1] = 0;
+            b.source[0] = b.source[1] = 0;
+            return;
+        }
+        for (int c = 0; c < 2; ++c) {
+            ALuint s = b.source[c];
+            alSourcei(s, AL_SOURCE_RELATIVE, AL_TRUE);
+            alSource3f(s, AL_POSITION, c == 0 ? -1.0f : 1.0f, 0.0f, 0.0f);
+            alSourcei(s, AL_BUFFER, static_cast<ALint>(b.data[c]));
+        }
+        b.silent = false;
+        b.fileRate = wave.rate;
+        b.hertz = wave.rate;
+        b.frames = static_cast<long>(frames);
+        applyGains(b);
+    }
+
+    static void destroy(Buffer& b) {
+        if (b.silent) return;
+        alSourceStopv(2, b.source);
+        alDeleteSources(2, b.source);
+        alDeleteBuffers(b.data[0] == b.data[1] ? 1 : 2, b.data);
+        b.silent = true;
+    }
+
+    AudioOutput& output_;
+    std::map<SoundId, Buffer> buffers_;
+    SoundId nextId_ = 1;
+    SoundId beepId_ = 0;
+    Buffer beepBuffer_;
+};
+
+}  // namespace
+
+std::unique_ptr<DesktopSound> makeSoundDevice(AudioOutput& output) {
+    return std::make_unique<OpenAlSound>(output);
+}
+
+}  // namespace dravlen::desktop
