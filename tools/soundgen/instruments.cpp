@@ -116,9 +116,9 @@ Signal siren(const Curve& pitch, double seconds, uint64_t seed) {
     Rng r(seed);
     return render(seconds, [&](double t) {
         double f = pitch.at(t);
-        double s = 0.55 * osc.square(f, 0.5) + 0.45 * tri.triangle(f);
-        double v = horn.low(s, 2800.0, 0.7) + 0.5 * cone.peak(s, 1350.0, 1.3);
-        return std::tanh(1.3 * v) + 0.004 * r.bipolar();
+        double s = 0.3 * osc.square(f, 0.5) + 0.7 * tri.triangle(f);
+        double v = horn.low(s, 2400.0, 0.7) + 0.4 * cone.peak(s, 1350.0, 1.3);
+        return 0.8 * std::tanh(0.9 * v) + 0.004 * r.bipolar();
     });
 }
 

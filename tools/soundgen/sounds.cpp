@@ -247,18 +247,19 @@ Signal helicopter() {
 }
 
 Signal busPassing() {
-    Pass p{5.0, 17.0, 2.5, 0.9};
+    Pass p{4.5, 15.0, 2.5, 1.0};
     double len = 5.0, src = passSourceSeconds(p, len);
     EngineTone e = truckEngine(9);
-    e.clatter = 0.2; e.barkHz = 300;
-    Signal s = vehicleSource(src, e, 55.0, 0.7, 600.0, 1.0, 90);
+    e.clatter = 0.1; e.barkHz = 520; e.thump = 0.5; e.rasp = 0.5;
+    Signal s = vehicleSource(src, e, 52.0, 0.6, 1100.0, 0.7, 90);
     Osc turbo(0.0);
     OnePole wander;
     Rng r(91);
-    for (size_t i = 0; i < s.size(); ++i) s[i] += 0.06 * turbo.sine(2250.0 * (1.0 + 0.01 * wander.low(r.bipolar(), 2.0) * 10.0));
+    for (size_t i = 0; i < s.size(); ++i) s[i] += 0.14 * turbo.sine(2250.0 * (1.0 + 0.01 * wander.low(r.bipolar(), 2.0) * 10.0));
     // window panes buzzing in their frames
     for (double t = 0.05; t < src; t += r.range(0.03, 0.09))
         addModes(s, t, {{r.range(1500, 2300), 0.008, 1.0}}, 0.05);
+    mix(s, airHiss(0.6, 92, 0.02, 0.12, 5500.0), 1.4, 0.35);  // the air suspension levelling
     s.resize(frames(src));
     return passBy(s, p, len);
 }
@@ -391,17 +392,26 @@ Signal truckHornPassing() {
     return passBy(s, p, len);
 }
 
-Signal threeCars() {
-    double len = 5.0;
-    Signal out(frames(len), 0.0);
-    const Pass passes[] = {{6.0, 26.0, 1.2, 1.0}, {7.5, 29.0, 2.6, 1.0}, {6.5, 24.0, 3.9, 1.0}};
-    const double revs[] = {84.0, 95.0, 76.0};
-    for (int k = 0; k < 3; ++k) {
-        Signal src = vehicleSource(passSourceSeconds(passes[k], len), carEngine(180 + k), revs[k], 0.5, 850.0 + 80 * k,
-                                   1.0, 181 + k);
-        mix(out, passBy(src, passes[k], len), 0.0, 1.0);
+// A car with its radio booming: from outside only the kick and the bass get through the body.
+Signal boomingRadioCar() {
+    Pass p{6.0, 18.0, 2.5, 0.9};
+    double len = 5.0, src = passSourceSeconds(p, len);
+    Signal s = vehicleSource(src, carEngine(18), 78.0, 0.4, 850.0, 0.5, 180);
+    const double beat = 60.0 / 120.0;
+    const double bassLine[] = {55.0, 55.0, 73.42, 65.41};
+    Osc bass(0.0);
+    Svf cabin, snareF;
+    Rng r(181);
+    for (size_t i = 0; i < s.size(); ++i) {
+        double t = static_cast<double>(i) / kRate;
+        double inBeat = std::fmod(t, beat);
+        double kick = strike(inBeat, 0.0, 0.002, 0.09) * std::sin(kTwoPi * (45.0 * inBeat + 1.5 * (1.0 - std::exp(-inBeat / 0.03))));
+        double b = bass.saw(bassLine[static_cast<size_t>(t / (2 * beat)) % 4]) * (0.6 + 0.4 * std::exp(-std::fmod(t, beat / 2) / 0.12));
+        double backbeat = std::fmod(t + beat, 2 * beat);
+        double snare = strike(backbeat, 0.0, 0.001, 0.05) * snareF.peak(r.bipolar(), 900.0, 1.0);
+        s[i] += 2.2 * kick + 0.9 * cabin.low(b, 220.0, 1.0) + 0.5 * snare;
     }
-    return out;
+    return passBy(s, p, len);
 }
 
 // ---- 19: the crash ----
@@ -547,7 +557,7 @@ Signal alarmClock() {
     s.resize(frames(len));
     // a hand slaps the button: the bells are damped at once
     for (size_t i = frames(2.62); i < s.size(); ++i) s[i] *= std::exp(-(static_cast<double>(i) / kRate - 2.62) / 0.04);
-    addModes(s, 2.62, {{180, 0.05, 1.0}, {420, 0.03, 0.6}, {2300, 0.01, 0.3}}, 0.7);
+    addModes(s, 2.62, {{180, 0.05, 1.0}, {420, 0.03, 0.6}, {2300, 0.01, 0.3}}, 0.3);
     return lowpass(s, 6000.0);
 }
 
@@ -614,8 +624,8 @@ Signal pumpFilling() {
         return 0.18 * humGain * hum + flowGain * (0.4 * rush + 0.5 * tank);
     });
     // the nozzle's automatic shut-off, then its latch
-    addModes(s, stop, {{150, 0.04, 1.0}, {650, 0.03, 0.8}, {1400, 0.02, 0.6}, {2300, 0.012, 0.4}}, 0.9);
-    addModes(s, stop + 0.17, {{2100, 0.01, 1.0}, {3400, 0.008, 0.6}}, 0.6);
+    addModes(s, stop, {{150, 0.04, 1.0}, {650, 0.03, 0.8}, {1400, 0.02, 0.6}, {2300, 0.012, 0.4}}, 0.35);
+    addModes(s, stop + 0.17, {{2100, 0.01, 1.0}, {3400, 0.008, 0.6}}, 0.3);
     s.resize(frames(len));
     return s;
 }
@@ -659,7 +669,7 @@ Signal footstepsAndDoor() {
         addModes(s, at, bellModes(1760.0, 0.35), 0.12);
         addModes(s, at + 0.01, bellModes(1835.0, 0.3), 0.08);
     }
-    addModes(s, 3.3, {{82, 0.08, 1.0}, {160, 0.06, 0.8}, {310, 0.04, 0.5}}, 0.8);  // door shuts
+    addModes(s, 3.3, {{82, 0.08, 1.0}, {160, 0.06, 0.8}, {310, 0.04, 0.5}}, 0.4);  // door shuts
     addModes(s, 3.33, {{1900, 0.01, 1.0}, {3100, 0.008, 0.6}}, 0.3);             // latch
     s.resize(frames(len));
     return reverb(s, 1.0, 0.22, 0.0);
@@ -861,7 +871,7 @@ Signal cashRegister() {
     for (double at : {0.04, 0.15}) addModes(s, at, {{1250, 0.015, 1.0}, {2650, 0.01, 0.6}, {520, 0.02, 0.4}}, 0.3);
     for (double at = 0.26; at < 0.46; at += 1.0 / 55.0)  // the crank's ratchet
         addModes(s, at, {{2900, 0.004, 1.0}, {1600, 0.005, 0.5}}, 0.12);
-    addModes(s, 0.5, {{140, 0.06, 1.0}, {330, 0.05, 0.7}, {720, 0.04, 0.5}}, 0.6);  // drawer
+    addModes(s, 0.5, {{140, 0.06, 1.0}, {330, 0.05, 0.7}, {720, 0.04, 0.5}}, 0.3);  // drawer
     addModes(s, 0.5, bellModes(2650.0, 0.55), 0.3);                                  // the bell
     for (int k = 0; k < 10; ++k)                                                     // coins
         addModes(s, r.range(0.55, 0.95), {{r.range(3200, 5200), 0.05, 1.0}, {r.range(5500, 7500), 0.03, 0.5}}, 0.05);
@@ -993,7 +1003,7 @@ const std::vector<SoundDef>& soundTable() {
         {15, K::oneShot, "a sports car accelerating past", sportsCar},
         {16, K::oneShot, "a semi passing on its engine brake", engineBrakeTruck},
         {17, K::oneShot, "a semi sounding its horn as it passes", truckHornPassing},
-        {18, K::oneShot, "three cars passing in a row", threeCars},
+        {18, K::oneShot, "a car passing with its radio booming", boomingRadioCar},
         {19, K::oneShot, "the crash: impact, glass, debris, a hubcap", crash},
         {20, K::loop, "loop: tires hissing on a wet road", wetRoad},
         {21, K::loop, "loop: blizzard wind howling in gusts", blizzard},
