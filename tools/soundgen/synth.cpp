@@ -270,7 +270,7 @@ std::vector<uint8_t> waveBytes(const std::vector<int16_t>& pcm) {
     std::vector<uint8_t> b;
     auto u32 = [&](uint32_t v) { for (int i = 0; i < 4; ++i) b.push_back(static_cast<uint8_t>(v >> (8 * i))); };
     auto u16 = [&](uint16_t v) { b.push_back(static_cast<uint8_t>(v)); b.push_back(static_cast<uint8_t>(v >> 8)); };
-    auto tag = [&](const char* t) { b.insert(b.end(), t, t + 4); };
+    auto tag = [&](const char* t) { for (int i = 0; i < 4; ++i) b.push_back(static_cast<uint8_t>(t[i])); };
     const auto dataBytes = static_cast<uint32_t>(pcm.size() * 2);
     const auto rate = static_cast<uint32_t>(kRate);
     tag("RIFF"); u32(36 + dataBytes); tag("WAVE");
