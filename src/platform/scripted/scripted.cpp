@@ -81,6 +81,9 @@ struct ScriptedPlatform::Impl : Window, Clock, SpeechEngine, SoundDevice, System
     double seconds() const { return static_cast<double>(nowUs) / 1e6; }
     void advanceTo(double t) {
         int64_t us = static_cast<int64_t>(std::ceil(t * 1e6 - 1e-3));
+        // Never short of the deadline: a wait for `now() > t` must not find the clock stuck a
+        // rounding error below t (start + 12 s can land between two microseconds).
+        while (static_cast<double>(us) / 1e6 < t) ++us;
         if (us > nowUs) nowUs = us;
         settleSpeech();
     }
