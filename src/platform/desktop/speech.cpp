@@ -320,7 +320,7 @@ private:
         bool any = false;
         while (!ends_.empty() && samplesPlayed_ >= ends_.front().sample) {
             heardSeq_ = ends_.front().seq;
-            heardTexts_.push_back(std::move(ends_.front().text));
+            if (!ends_.front().text.empty()) heardTexts_.push_back(std::move(ends_.front().text));
             if (heardTexts_.size() > heardKept) heardTexts_.pop_front();
             ends_.pop_front();
             any = true;
