@@ -2,6 +2,7 @@
 #include "road/hour.h"
 
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <iterator>
 
@@ -140,14 +141,15 @@ TrafficPick trafficPick(int n) {
     return {sound, pause, sound == kOverheadSound};
 }
 
+double asWritten(double x) {
+    char text[40];
+    std::snprintf(text, sizeof text, "%.15g", x);
+    return std::strtod(text, nullptr);
+}
+
 double cutDecimals(double x, int places) {
     const double scale = std::pow(10.0, places);
-    double scaled = x * scale;
-    // A value that is a whole number of hundredths as written, but lands a hair below it in
-    // binary (0.37 x 100 = 36.99999...), keeps that last hundredth.
-    const double near = std::nearbyint(scaled);
-    if (std::fabs(scaled - near) <= 1e-9 * std::fmax(1.0, std::fabs(near))) scaled = near;
-    return Int(scaled) / scale;
+    return Int(asWritten(x * scale)) / scale;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -317,7 +319,7 @@ void dryTank(Form& f, Trip& t) {
     t.fuel = 0;
     t.speed = 0;
     t.lastSpeed = 0;
-    const double miles = t.burn * (4.5 - 0.2 * t.offPace);
+    const double miles = asWritten(t.burn * (4.5 - 0.2 * t.offPace));
     t.odometer = static_cast<int16_t>(t.odometer + rounded(miles));
     dy(f, 5);
     trafficSound(f, t);
