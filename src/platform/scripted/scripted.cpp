@@ -81,9 +81,6 @@ struct ScriptedPlatform::Impl : Window, Clock, SpeechEngine, SoundDevice, System
     double seconds() const { return static_cast<double>(nowUs) / 1e6; }
     void advanceTo(double t) {
         int64_t us = static_cast<int64_t>(std::ceil(t * 1e6 - 1e-3));
-        // Never short of the deadline: a wait for `now() > t` must not find the clock stuck a
-        // rounding error below t (start + 12 s can land between two microseconds).
-        while (static_cast<double>(us) / 1e6 < t) ++us;
         if (us > nowUs) nowUs = us;
         settleSpeech();
     }
@@ -125,10 +122,14 @@ struct ScriptedPlatform::Impl : Window, Clock, SpeechEngine, SoundDevice, System
         }
         bool deliver = !keys.empty() && (keys.front().immediate || why == WaitKind::key);
         if (why == WaitKind::key && keys.empty() && !out.closeRequested) throw KeysExhausted();
+        const int64_t before = nowUs;
         if (until > seconds())
             advanceTo(until);
         else
             advanceTo(seconds() + kYieldStep);
+        // A deadline less than a microsecond ahead (start + 12 s can fall between two
+        // microseconds) would leave the clock where it is and a wait for it would never end.
+        if (nowUs == before) advanceTo(seconds() + 1e-6);
         if (deliver) {
             Key k = keys.front();
             keys.pop_front();
