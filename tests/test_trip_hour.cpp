@@ -356,6 +356,69 @@ TEST(Fuel, EntriesForTheWaitsLeaveTheEngineOff) {
     EXPECT_TRUE(s.draws.empty());
 }
 
+TEST(Ambient, LoopsFollowTheWeather) {
+    TripRig r;
+    auto loopState = [&](SoundId id) {
+        bool on = false;
+        for (auto& e : r.sp.events())
+            if (e.id == id && (e.op == "sound.play" || e.op == "sound.stop")) on = e.op == "sound.play";
+        return on;
+    };
+    r.t.wetWeather = 1;
+    r.t.blizzard = 1;
+    ambientSounds(r.f, r.t);
+    EXPECT_TRUE(loopState(r.f.wetBuf));
+    EXPECT_TRUE(loopState(r.f.blizzardBuf));
+    EXPECT_EQ(r.t.wetLoopOn, 1);
+    EXPECT_EQ(r.t.windLoopOn, 1);
+    r.t.blizzard = 0;  // light snow: wet, no wind
+    ambientSounds(r.f, r.t);
+    EXPECT_TRUE(loopState(r.f.wetBuf));
+    EXPECT_FALSE(loopState(r.f.blizzardBuf));
+    r.t.wetWeather = 0;
+    ambientSounds(r.f, r.t);
+    EXPECT_FALSE(loopState(r.f.wetBuf));
+    EXPECT_EQ(r.t.wetLoopOn, 0);
+    EXPECT_EQ(r.t.windLoopOn, 0);
+}
+
+TEST(Traffic, OverheadSoundIsCentredWithoutASideDraw) {
+    // n = 13 plays sound 8 centred after a second; n = 1 plays sound 2 on a drawn side.
+    TripRig a;
+    a.t.rng.seed(testing::seedWhere(1, [](auto& d) { return static_cast<int>(d[0] * 33) + 1 == 13; }));
+    const double start = a.sp.now();
+    trafficSound(a.f, a.t);
+    EXPECT_EQ(a.draws.size(), 1u);
+    EXPECT_EQ(a.soundsPlayed(), std::vector<int>{8});
+    long pan = -1;
+    double playedAt = -1;
+    for (auto& e : a.sp.events()) {
+        if (e.op == "sound.pan") pan = e.value;
+        if (e.op == "sound.play") playedAt = e.t;
+    }
+    EXPECT_EQ(pan, 0);
+    EXPECT_GE(playedAt - start, 1.0);
+
+    TripRig b;
+    b.t.rng.seed(testing::seedWhere(2, [](auto& d) { return static_cast<int>(d[0] * 33) + 1 == 1; }));
+    trafficSound(b.f, b.t);
+    ASSERT_EQ(b.draws.size(), 2u);
+    EXPECT_EQ(b.soundsPlayed(), std::vector<int>{2});
+    int pans = 0;
+    for (auto& e : b.sp.events()) {
+        if (e.op != "sound.pan") continue;
+        ++pans;
+        EXPECT_EQ(e.value, b.draws[1] < 0.5 ? -1500 : 1500);
+    }
+    EXPECT_EQ(pans, 1);
+
+    TripRig c;
+    c.t.rng.seed(testing::seedWhere(1, [](auto& d) { return (static_cast<int>(d[0] * 33) + 1) % 2 == 0; }));
+    trafficSound(c.f, c.t);
+    EXPECT_EQ(c.draws.size(), 1u);
+    EXPECT_TRUE(c.soundsPlayed().empty());
+}
+
 TEST(Readouts, ClockThenStatusLines) {
     TripRig r;
     r.t.tripHours = 0;
