@@ -445,7 +445,9 @@ TEST(Readouts, ClockForTheListedHours) {
                 {5, " Day Monday", " Time:  1 P.M. "},     {15, " Day Monday", " Time:  11 P.M. "},
                 {16, " Day Tuesday", " Time:  12 Midnight"}, {80, " Day Thursday", " Time:  4 P.M. "},
                 {95, " Day Friday", " Time:  7 A.M. "},    {160, " Day Monday", " Time:  12 Midnight"},
-                {168, " Day Monday", " Time:  8 A.M. "}};
+                {168, " Day Monday", " Time:  8 A.M. "},   {172, " Day Monday", " Time:  12 Noon"},
+                {328, " Day Monday", " Time:  12 Midnight"}, {3, " Day Monday", " Time:  11 A.M. "},
+                {17, " Day Tuesday", " Time:  1 A.M. "}};
     TripRig r;
     for (auto& row : rows) {
         r.t.tripHours = static_cast<int16_t>(row.hours);

@@ -1,11 +1,10 @@
-// The driving hour's fixed tables: fatigue, weather, accident causes, traffic, and the clock.
+// The driving hour's fixed tables: fatigue, weather, accident causes and traffic.
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "dialogue/setup.h"
 #include "road/hour.h"
-#include "world/clock.h"
 
 namespace dravlen {
 namespace {
@@ -178,26 +177,6 @@ TEST(Traffic, RollPicksSoundPauseAndSide) {
     EXPECT_EQ(sounds, 17);
     EXPECT_EQ(trafficPick(1).sound, 2);
     EXPECT_EQ(trafficPick(33).sound, 18);
-}
-
-TEST(Clock, TheHoursOfTheDay) {
-    struct Row {
-        int tripHours;
-        int day;
-        int hour;
-        const char* ampm;
-    } rows[] = {
-        {0, 0, 8, "A.M. "},     {3, 0, 11, "A.M. "},  {4, 0, 12, "Noon"},      {5, 0, 1, "P.M. "},
-        {15, 0, 11, "P.M. "},   {16, 1, 12, "Midnight"}, {17, 1, 1, "A.M. "},  {80, 3, 4, "P.M. "},
-        {95, 4, 7, "A.M. "},    {160, 0, 12, "Midnight"}, {168, 0, 8, "A.M. "}, {172, 0, 12, "Noon"},
-        {328, 0, 12, "Midnight"}, {340, 0, 12, "Noon"},
-    };
-    for (auto& r : rows) {
-        ClockFace c = clockFace(r.tripHours);
-        EXPECT_EQ(c.dayIndex, r.day) << r.tripHours;
-        EXPECT_EQ(c.hourOfDay, r.hour) << r.tripHours;
-        EXPECT_EQ(c.ampm, r.ampm) << r.tripHours;
-    }
 }
 
 TEST(Numbers, MilesCutToTwoDecimalsAsWritten) {
