@@ -112,9 +112,12 @@ void dy(Form& f, double seconds) {
     // Measured on the monotonic clock, so a pause across midnight ends like any other.
     double start = f.p.clock.now();
     double end = start + seconds;
+    double now = start;
     do {
-        yieldOnce(f, WaitKind::other, end);
-    } while (f.p.clock.now() <= end);
+        // Within a microsecond of the end, just look: the clock may not resolve a finer deadline.
+        yieldOnce(f, WaitKind::other, now < end - 1e-6 ? end : 0);
+        now = f.p.clock.now();
+    } while (now <= end);
 }
 
 }  // namespace dravlen
