@@ -243,3 +243,15 @@ TEST(FrontSettings, VoiceChooserStepsThroughTheVoicesAndWraps) {
         EXPECT_TRUE(r.echoed.empty());
     }
 }
+
+TEST(FrontSettings, TheSettingsFolderIsMadeWhenMissingAndIsTheCurrentFolderWhenNone) {
+    Rig r;
+    std::string nested = r.settings + "/deeper/quillonwerk";
+    r.sp.setSettingsFolder(nested);
+    getkp(r.f);
+    EXPECT_EQ(r.f.kp, nested);
+    EXPECT_TRUE(std::filesystem::is_directory(nested));
+    r.sp.setSettingsFolder("");
+    getkp(r.f);
+    EXPECT_EQ(r.f.kp, std::filesystem::current_path().string());
+}

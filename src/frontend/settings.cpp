@@ -105,18 +105,16 @@ std::string findAnyCase(const std::string& folder, const std::string& lowerName)
 }
 
 void getkp(Form& f) {
+    // The folder comes straight from the platform: no shell object to wait on, so no yield here,
+    // and a key pressed at start-up first meets the opening sound.
     std::string p = f.p.system.settingsFolder();
-    yieldOnce(f);
     if (p.empty()) {
         f.kp = currentFolder();
         return;
     }
     f.kp = p;
     std::error_code ec;
-    if (!fs::is_directory(f.kp, ec)) {
-        fs::create_directories(f.kp, ec);
-        yieldOnce(f);
-    }
+    if (!fs::is_directory(f.kp, ec)) fs::create_directories(f.kp, ec);
 }
 
 void readSettings(Form& f) {
