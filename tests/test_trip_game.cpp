@@ -23,11 +23,12 @@ std::string repeat(const std::string& keys, int times) {
 }
 
 TEST(TripGame, SetupThroughEveryKindOfAnswerReadsLineByLine) {
-    // Cargo: 2, F1 (lead-in again), 3; half a load, then 60,000 pounds; "no" back to the cargo,
-    // oranges; the peter built by Up; two retreads; the southern route; one hour at 60.
+    // Cargo: 2, F1 (lead-in again), 3; 24,999 pounds is half a load, 25,000 enough; "no" back to
+    // the cargo, oranges, 60,000 pounds cut at loading; the peter built by Up; two retreads; the
+    // southern route; one hour at 60.
     RunOptions o;
     o.seed = 5;
-    o.keys = "n n 2 f1 3 enter 2 4 9 9 9 enter 6 0 0 0 0 enter n enter 6 0 0 0 0 enter enter up enter "
+    o.keys = "n n 2 f1 3 enter 2 4 9 9 9 enter 2 5 0 0 0 enter n enter 6 0 0 0 0 enter enter up enter "
              "enter r enter 2 enter s enter 6 0";
     auto res = runScript(o);
     EXPECT_EQ(res.status, 3);
@@ -45,7 +46,7 @@ TEST(TripGame, SetupThroughEveryKindOfAnswerReadsLineByLine) {
     add({" 1 oranges ", " 2 freight ", terminal});
     add(cargo);
     add({" 1 oranges ", " 3 U S mail ", pounds, " You can't make a living on half a load.", pounds,
-         " you have chosen to carry  60000 pounds of U S mail. Is this correct?", " yes "});
+         " you have chosen to carry  25000 pounds of U S mail. Is this correct?", " yes "});
     add(cargo);
     add({" 1 oranges ", pounds, " you have chosen to carry  60000 pounds of oranges. Is this correct?", " yes ",
          " Which truck do you wish to drive? ", " freight liner ", " peter built ", "They are loading your truck now.",

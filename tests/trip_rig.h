@@ -67,13 +67,6 @@ struct TripRig {
         }
         return out;
     }
-    // Every frequency the engine loop was set to, in order.
-    std::vector<long> engineFrequencies() const {
-        std::vector<long> out;
-        for (auto& e : sp.events())
-            if (e.op == "sound.frequency" && e.id == f.engineBuf) out.push_back(e.value);
-        return out;
-    }
 };
 
 // The first seed from 1 whose first n draws satisfy `wanted`.
