@@ -12,6 +12,7 @@
 #include <espeak-ng/speak_lib.h>
 
 #include <algorithm>
+#include <clocale>
 #include <cmath>
 #include <condition_variable>
 #include <cstdio>
@@ -103,8 +104,13 @@ public:
         {
             std::lock_guard lock(espeakMutex);
             if (espeakRate == 0) {
+                // espeak-ng switches the whole process to a UTF-8 character locale, which makes
+                // SDL label the window caption in a way that X tools (xdotool search) cannot
+                // read; the game's texts are plain ASCII, so the locale is put back.
+                std::string locale = std::setlocale(LC_CTYPE, nullptr);
                 int rate = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr,
                                              espeakINITIALIZE_DONT_EXIT);
+                std::setlocale(LC_CTYPE, locale.c_str());
                 espeakRate = rate > 0 ? rate : -1;
                 if (rate > 0) espeak_SetSynthCallback(&EspeakSpeech::callback);
             }
@@ -252,7 +258,9 @@ private:
                 if (generation == generation_) ends_.push_back({item.seq, samplesAppended_, item.text});
                 continue;
             }
-            wake_.wait_for(lock, 10ms);
+            // Nothing to play or to wait for: sleep until a text comes.
+            if (queued_.empty() && ends_.empty() && pcm_.empty()) wake_.wait(lock);
+            else wake_.wait_for(lock, 10ms);
         }
     }
 
