@@ -101,20 +101,20 @@ TEST(TripGame, AWholeTripToArrivalTakesMilliseconds) {
 }
 
 TEST(TripGame, AnAccidentEndsTheGame) {
-    // Seed 1 at 60 MPH on the northern route: the driver falls asleep on the second day.
+    // Seed 1 at 60 MPH on the northern route: the driver falls asleep in the twentieth hour. At
+    // " press any key " Esc and "n" stay, F1 replays the lines, x ends.
     RunOptions o;
-    o.keys = "n n enter 4 0 0 0 0 enter enter enter n enter enter " + repeat("6 0", 80) + "x";
+    o.keys = "n n enter 4 0 0 0 0 enter enter enter n enter enter " + repeat("6 0", 20) + "esc n f1 x";
     auto res = runScript(o);
     EXPECT_EQ(res.status, 0);
-    ASSERT_GE(res.transcript.size(), 4u);
-    EXPECT_EQ(Lines(res.transcript.end() - 4, res.transcript.end()),
+    ASSERT_GE(res.transcript.size(), 10u);
+    EXPECT_EQ(Lines(res.transcript.end() - 10, res.transcript.end()),
               (Lines{" How fast do you wish to go? ", " You fell asleep at the wheel.", " You lose your truck & profits.",
-                     " press any key "}));
-    // The crash after the snore, then the farewell: the closing theme is the last sound.
-    const std::vector<int> sounds = res.soundsPlayed();
-    const auto crash = std::find(sounds.begin(), sounds.end(), 19);
-    ASSERT_NE(crash, sounds.end());
-    EXPECT_EQ(*(crash - 1), 34);
+                     " press any key ", " exit game? ", " yes ", " press any key ", " You fell asleep at the wheel.",
+                     " You lose your truck & profits.", " press any key "}));
+    // Sound 2, the snore, the crash; then the farewell: the closing theme is the last sound.
+    const std::vector<int> sounds = res.soundsPlayed(), crash{2, 34, 19};
+    EXPECT_NE(std::search(sounds.begin(), sounds.end(), crash.begin(), crash.end()), sounds.end());
     EXPECT_EQ(sounds.back(), 1);
 }
 

@@ -1,4 +1,4 @@
-// The steps of a driving hour on the scripted platform: speed, accidents, flats, fuel, sounds, readouts.
+// The driving hour on the scripted platform: its steps (speed, flats, fuel, sounds), then whole hours in order.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -7,8 +7,9 @@
 #include <vector>
 
 #include "road/hour.h"
+#include "road/loop.h"
+#include "road/places.h"
 #include "trip_rig.h"
-#include "world/clock.h"
 
 namespace dravlen {
 namespace {
@@ -75,23 +76,6 @@ TEST(SpeedQuestion, TheEngineGlidesOneHertzAStepAtAboutFourThousandHertzASecond)
     speedQuestion(r.f, r.t);
     EXPECT_EQ(r.sp.events().back().value, 24060);
     EXPECT_EQ(r.t.engineSpeed, 60);
-}
-
-TEST(Accident, TheCauseLineThenThePressAnyKeyLoop) {
-    // Exhausted in a blizzard at 60: certain. Esc, "n" stays: " press any key " again; F1 replays; x ends.
-    TripRig r("esc n f1 x");
-    r.t.speed = 60;
-    r.t.fatigueRisk = 100;
-    r.t.weatherRisk = 50;
-    EXPECT_TRUE(r.ends([&] { accidentRoll(r.f, r.t); }));
-    const Lines expected{" You fell asleep at the wheel.", " You lose your truck & profits.", " press any key ",
-                         " exit game? ", " yes ", " press any key ", " You fell asleep at the wheel.",
-                         " You lose your truck & profits.", " press any key "};
-    ASSERT_GE(r.lines.size(), expected.size());
-    EXPECT_EQ(Lines(r.lines.begin(), r.lines.begin() + static_cast<long>(expected.size())), expected);
-    const std::vector<int> sounds = r.soundsPlayed();
-    ASSERT_GE(sounds.size(), 3u);
-    EXPECT_EQ(std::vector<int>(sounds.begin(), sounds.begin() + 3), (std::vector<int>{2, 34, 19}));
 }
 
 TEST(FlatTire, TheSpareTakesOneOrTwoHoursThenTheTowTruckEveryTime) {
@@ -218,20 +202,77 @@ TEST(Sounds, WeatherLoopsAndPassingTraffic) {
     }
 }
 
-TEST(Readouts, ClockForTheListedHours) {
-    struct Row {
-        int hours;
-        const char *day, *time;
-    } rows[] = {{0, "Monday", " 8 A.M. "},   {3, "Monday", " 11 A.M. "},     {4, "Monday", " 12 Noon"},
-                {5, "Monday", " 1 P.M. "},   {15, "Monday", " 11 P.M. "},    {16, "Tuesday", " 12 Midnight"},
-                {17, "Tuesday", " 1 A.M. "}, {80, "Thursday", " 4 P.M. "},   {95, "Friday", " 7 A.M. "},
-                {160, "Monday", " 12 Midnight"}, {168, "Monday", " 8 A.M. "}, {328, "Monday", " 12 Midnight"}};
-    TripRig r;
-    for (auto& row : rows) {
-        r.lines.clear();
-        r.t.tripHours = static_cast<int16_t>(row.hours);
-        clockReadout(r.f, r.t);
-        EXPECT_EQ(r.lines, (Lines{"", std::string(" Day ") + row.day, std::string(" Time: ") + row.time})) << row.hours;
+// Freight an hour after the start, with tires that cannot blow.
+void onTheRoad(TripRig& r, int route) {
+    r.t.route = static_cast<int16_t>(route);
+    r.t.roadFactor = route == 1 ? 4 : route == 0 ? 2 : 1;
+    r.t.cargo = 2;
+    r.t.tripHours = 1;
+    r.t.tireWear = 0;
+}
+
+TEST(DrivingLoop, AnHourInOrderWithTheReadoutFiveSecondsAfterTheSpeed) {
+    TripRig r("6 0");
+    onTheRoad(r, 1);
+    drivingHour(r.f, r.t);
+    ASSERT_EQ(r.lines.size(), 11u);
+    EXPECT_EQ(r.lines[2].rfind(" Current weather: ", 0), 0u);
+    r.lines[2] = "-";
+    // The gauge is the hour's last draw: from 4 gallons under to 5 over.
+    const std::string gauge = " Approximate fuel  " + std::to_string(static_cast<int>(r.t.fuel - 4 + 10 * r.draws.back()));
+    EXPECT_EQ(r.lines, (Lines{" Cruising on I-15 in California", " You are feeling rested & rearing to go.", "-",
+                              " How fast do you wish to go? ", "", " Day Monday", " Time:  10 A.M. ", gauge,
+                              "Speed  60", "        Odometer:  60", "Miles to go:  2650"}));
+    EXPECT_EQ(r.t.fuelLine, gauge) << "F3 repeats it";
+    EXPECT_EQ(std::tuple(r.t.tripHours, r.t.hoursAwake, r.t.hoursSinceStopOffer, r.t.screenLineCount),
+              std::tuple(2, 4, 1, 6));
+    EXPECT_NEAR(r.t.fuel, 190 - 60 / 3.5, 1e-9);
+    double readoutAt = -1;
+    for (auto& e : r.sp.events())
+        if (e.op == "speak" && e.text == " Day Monday") readoutAt = e.t;
+    EXPECT_TRUE(readoutAt > r.t.hourStart + 5 && readoutAt < r.t.hourStart + 5.1) << readoutAt - r.t.hourStart;
+}
+
+TEST(DrivingLoop, PlacesInLegOrderBeforeTheRoadAndTheLimitForOneHour) {
+    TripRig r("6 0 6 0 6 0");
+    onTheRoad(r, 1);
+    r.t.odometer = 250;  // Barstow (90) and Las Vegas (245) both passed
+    r.t.speedLimit = 35;
+    drivingHour(r.f, r.t);
+    EXPECT_EQ(Lines(r.lines.begin(), r.lines.begin() + 3),
+              (Lines{" You have just past Barstow", " You have just past Las Vegas", " Cruising on I-15 in Arizona"}));
+    EXPECT_EQ(std::tuple(r.t.leg, r.t.speed), std::tuple(3, 60)) << "a place resets the limit to 55";
+    r.t.speedLimit = 35;  // a construction zone lasts one hour
+    drivingHour(r.f, r.t);
+    EXPECT_EQ(std::tuple(r.t.speed, r.t.speedLimit), std::tuple(52, 55));
+    r.t.speedLimit = 45;  // the detour's limit stays
+    drivingHour(r.f, r.t);
+    EXPECT_EQ(r.t.speedLimit, 45);
+    // Up to the mile of a place and no further; many places in one go; New York never.
+    TripRig s("");
+    onTheRoad(s, 1);
+    s.t.odometer = 499;  // the End of Interstate is at 500
+    placeCheck(s.f, s.t);
+    EXPECT_EQ(std::tuple(s.t.leg, s.lines.back(), s.draws.size()), std::tuple(4, " You have just past Utah border", 0u));
+    s.t.route = 2;
+    s.t.leg = 1;
+    s.t.odometer = 9998;
+    placeCheck(s.f, s.t);
+    EXPECT_EQ(std::tuple(s.t.leg, s.lines.back()), std::tuple(25, " You have just past Holland Tunnel"));
+}
+
+TEST(DrivingLoop, ArrivalNeedsMoreThanTheRouteLengthAndComesBeforeTheReadout) {
+    for (const char* keys : {"2 0", "3 0"}) {
+        TripRig r(keys);
+        onTheRoad(r, 2);
+        r.t.leg = 25;
+        r.t.odometer = 3100;  // the route is 3120 long
+        const bool arrived = keys[0] == '3';
+        if (arrived)
+            EXPECT_THROW(drivingHour(r.f, r.t), GameOver);
+        else
+            drivingHour(r.f, r.t);
+        EXPECT_EQ(r.lines.back(), arrived ? " How fast do you wish to go? " : "Miles to go:  0") << keys;
     }
 }
 

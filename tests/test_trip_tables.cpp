@@ -1,13 +1,77 @@
-// The driving hour's fixed tables: fatigue, weather, accident causes and traffic.
+// The trip's fixed rules as tables: numbers, routes, fatigue, weather, accident causes, traffic, clock.
 #include <gtest/gtest.h>
 
 #include <map>
 #include <string>
+#include <tuple>
+#include <utility>
 
+#include "dialogue/setup.h"
 #include "road/hour.h"
+#include "world/clock.h"
+#include "world/numbers.h"
+#include "world/routes.h"
 
 namespace dravlen {
 namespace {
+
+TEST(Numbers, SpokenFormRoundingCutsAndTypedWeights) {
+    const std::pair<double, const char*> spoken[] = {
+        {8, " 8"}, {0, " 0"}, {-0.0, " 0"}, {-2, "-2"}, {40000, " 40000"}, {0.5, " .5"}, {-0.5, "-.5"},
+        {57.3, " 57.3"}, {123456789012345.0, " 123456789012345"}, {(2.65 - 2) * 100, " 65"},
+        {(2.2 - 2) * 100, " 20"}, {12.339999999999998, " 12.34"}, {0.1 + 0.2, " .3"}};
+    for (auto [x, text] : spoken) EXPECT_EQ(number(x), text) << x;
+    EXPECT_EQ(std::tuple(Int(-0.5), Int(2.9)), std::tuple(-1, 2));
+    const std::pair<double, double> halvesToEven[] = {{0.5, 0}, {1.5, 2}, {2.5, 2}, {-2.5, -2}, {2.5000001, 3}};
+    for (auto [x, whole] : halvesToEven) EXPECT_EQ(rounded(x), whole) << x;
+    // Cut to two decimals as written: 0.37 x 100 is 36.99999... in binary, 4.999999999999999 a hair below 5.
+    const std::pair<double, double> cuts[] = {{0.379, 0.37}, {0.37, 0.37}, {4.999999999999999, 5}, {4.9999999999, 4.99}};
+    for (auto [x, cut] : cuts) EXPECT_DOUBLE_EQ(cutDecimals(x, 2), cut) << x;
+    const std::pair<const char*, double> typed[] = {{"40000", 40000}, {"25000.5", 25000.5}, {"30000x", 30000},
+                                                    {"x30000", 0}, {".", 0}, {"-5", -5}, {"1e9", 1}};
+    for (auto [text, value] : typed) EXPECT_EQ(typedValue(text), value) << text;
+}
+
+TEST(Routes, DerivedFactsOfEachRoute) {
+    RouteTables t;
+    // Filling starts from the starting values whatever the detour or an earlier trip left.
+    t.placeName[22][0] = "left over";
+    t.legEnd[12][2] = 1985;
+    t.roadName[12][2] = "Arkansas county roads";
+    fillRouteTables(t);
+    struct Row {
+        int route, legs, miles, mileSum;  // mileSum: every place before New York
+        double eventSum, tolls;
+        int timeZones, rockSlides;
+    } rows[] = {{0, 21, 2850, 31205, 72.75, 240, 3, 1}, {1, 18, 2710, 23250, 59.94, 195, 2, 0},
+                {2, 25, 3120, 41504, 54.05, 95, 3, 0}};
+    for (auto& row : rows) {
+        const int r = row.route;
+        int legs = 0, mileSum = 0, timeZones = 0, rockSlides = 0;
+        double eventSum = 0, tolls = 0;
+        for (int leg = 1; leg < kLegs && !t.placeName[leg][r].empty(); legs = leg++) {
+            const double code = t.placeEvent[leg][r];
+            eventSum += code;
+            tolls += eventKind(code) == static_cast<int>(EventKind::toll) ? tollDollars(code) : 0;
+            timeZones += eventKind(code) == static_cast<int>(EventKind::timeZone);
+            rockSlides += eventKind(code) == static_cast<int>(EventKind::rockSlide);
+            mileSum += t.legEnd[leg][r] == 9999 ? 0 : t.legEnd[leg][r];
+            EXPECT_GT(t.legEnd[leg][r], t.legEnd[leg - 1][r]) << r << " leg " << leg;
+        }
+        EXPECT_EQ(std::tuple(legs, t.placeName[legs][r], t.legEnd[legs][r], t.routeMiles[r], mileSum),
+                  std::tuple(row.legs, "New York", 9999, row.miles, row.mileSum)) << r;
+        EXPECT_LT(t.legEnd[legs - 1][r], t.routeMiles[r]) << "every place before New York is passed";
+        EXPECT_NEAR(eventSum, row.eventSum, 1e-9) << r;
+        EXPECT_NEAR(tolls, row.tolls, 1e-9) << r;
+        EXPECT_EQ(std::tuple(timeZones, rockSlides), std::tuple(row.timeZones, row.rockSlides)) << r;
+    }
+    // Names are spoken as stored, misspellings and all.
+    EXPECT_EQ(std::tuple(t.placeName[10][1], t.placeName[16][1], t.roadName[13][1], t.roadName[13][0]),
+              std::tuple("Demoines", "East Stroudsberg", "Indianna Turnpike", "I-70 in Indianna"));
+    EXPECT_EQ(std::tuple(t.roadName[18][2], t.roadName[3][0], t.roadName[21][0], t.roadName[12][2]),
+              std::tuple("I-85 in Carolina", "I-40 in California", "New York streets", "I-20 in Louisiana"));
+    EXPECT_EQ(t.placeEvent[11][2], 5) << "the Louisiana border's whole code";
+}
 
 TEST(Fatigue, LevelsAreTestedInOrderAtTheirBoundaries) {
     const std::map<int, std::string> text{{100, " EXHAUSTED "}, {1, "rested & rearing to go."}, {2, "fine"},
@@ -23,35 +87,27 @@ TEST(Fatigue, LevelsAreTestedInOrderAtTheirBoundaries) {
     };
     for (auto& r : rows) {
         const Fatigue level = fatigueLevel(r.tripHours, r.sleepHours, r.awake);
-        EXPECT_EQ(level.risk, r.risk) << r.tripHours << "/" << r.sleepHours << " awake " << r.awake;
-        EXPECT_EQ(level.text, text.at(r.risk));
+        EXPECT_EQ(std::tuple(level.risk, level.text), std::tuple(r.risk, text.at(r.risk)))
+            << r.tripHours << "/" << r.sleepHours << " awake " << r.awake;
     }
 }
 
 TEST(Weather, ThresholdsPerRouteAndNoClearAfterABlizzard) {
-    struct Row {
-        int route;
-        float w;
-        int previous, risk;
-        const char* text;
-    } rows[] = {
-        {1, 3299.9f, 1, 1, "clear & dry"},  {1, 3300, 1, 3, "clear, but roadway is wet"},  // northern
-        {1, 3800, 1, 3, "clear, but roadway is wet"}, {1, 3800.5f, 1, 5, "light snow"},
-        {1, 4600, 1, 5, "light snow"},      {1, 4600.5f, 1, 10, "fog -- limited visibility"},
-        {1, 4800, 1, 10, "fog -- limited visibility"}, {1, 4800.5f, 1, 50, "BLIZZARD  !!"},
-        {0, 3399, 1, 1, "clear & dry"},     {0, 3401, 1, 3, "clear, but roadway is wet"},  // middle
-        {0, 4200, 1, 3, "clear, but roadway is wet"}, {0, 4700, 1, 5, "rain"},
-        {0, 4701, 1, 10, "fog -- limited visibility"}, {0, 4901, 1, 50, "BLIZZARD  !!"},
-        {2, 3999, 1, 1, "clear & dry"},     {2, 4001, 1, 3, "clear, but roadway is wet"},  // southern
-        {2, 4401, 1, 5, "rain"},            {2, 5501, 1, 10, "fog -- limited visibility"},
-        {2, 5700, 1, 10, "fog -- limited visibility"}, {2, 5701, 1, 50, "BLIZZARD  !!"},
-        {0, 10, 50, 3, "clear, but roadway is wet"}, {1, 10, 50, 3, "clear, but roadway is wet"},
-        {2, 10, 50, 3, "clear, but roadway is wet"}, {2, 10, 10, 1, "clear & dry"},
+    const char *clear = "clear & dry", *wet = "clear, but roadway is wet", *snow = "light snow", *rain = "rain",
+               *fog = "fog -- limited visibility", *bliz = "BLIZZARD  !!";
+    const std::map<std::string, int> risk{{clear, 1}, {wet, 3}, {snow, 5}, {rain, 5}, {fog, 10}, {bliz, 50}};
+    const std::tuple<int, float, int, const char*> rows[] = {
+        {1, 3299.9f, 1, clear}, {1, 3300, 1, wet},   {1, 3800, 1, wet},   {1, 3800.5f, 1, snow},  // northern
+        {1, 4600, 1, snow},     {1, 4600.5f, 1, fog}, {1, 4800, 1, fog},  {1, 4800.5f, 1, bliz},
+        {0, 3399, 1, clear},    {0, 3401, 1, wet},   {0, 4200, 1, wet},   {0, 4700, 1, rain},     // middle
+        {0, 4701, 1, fog},      {0, 4901, 1, bliz},  {2, 3999, 1, clear}, {2, 4001, 1, wet},      // southern
+        {2, 4401, 1, rain},     {2, 5501, 1, fog},   {2, 5700, 1, fog},   {2, 5701, 1, bliz},
+        {0, 10, 50, wet},       {1, 10, 50, wet},    {2, 10, 50, wet},    {2, 10, 10, clear},     // after a blizzard
     };
-    for (auto& r : rows) {
-        const WeatherOutcome& o = weatherOutcome(weatherFor(r.route, r.w, r.previous));
-        EXPECT_STREQ(o.text, r.text) << r.route << " " << r.w << " after " << r.previous;
-        EXPECT_EQ(o.risk, r.risk) << r.text;
+    for (auto [route, w, previous, text] : rows) {
+        const WeatherOutcome& o = weatherOutcome(weatherFor(route, w, previous));
+        EXPECT_EQ(std::tuple(std::string(o.text), o.risk), std::tuple(text, risk.at(text)))
+            << route << " " << w << " after " << previous;
     }
     EXPECT_EQ(weatherFor(0, 4201, 1), Weather::lightSnowOrRain);
 }
@@ -67,9 +123,9 @@ TEST(Weather, StepSetsTheFlagsAndTheMiddleRouteRollsSnowOneTimeInThree) {
         t.wetWeather = t.blizzard = draws = 0;
         weatherStep(t);
         const std::string w = t.weatherText;
-        EXPECT_EQ(t.wetWeather, w == "light snow" || w == "rain" || w == "BLIZZARD  !!") << w;
-        EXPECT_EQ(t.blizzard, w == "BLIZZARD  !!");
-        EXPECT_EQ(draws, t.route == 0 && (w == "light snow" || w == "rain") ? 2 : 1) << w;
+        const bool wet = w == "light snow" || w == "rain";
+        EXPECT_EQ(std::tuple(t.wetWeather, t.blizzard, draws),
+                  std::tuple(wet || w == "BLIZZARD  !!", w == "BLIZZARD  !!", t.route == 0 && wet ? 2 : 1)) << w;
         if (t.route == 0) snow += w == "light snow", rain += w == "rain";
     }
     ASSERT_GT(snow + rain, 100);
@@ -77,12 +133,10 @@ TEST(Weather, StepSetsTheFlagsAndTheMiddleRouteRollsSnowOneTimeInThree) {
 }
 
 TEST(Accident, CausesInOrderWithTheirSounds) {
-    struct Row {
-        int fatigue, weather, speed, soundCount;
-        const char* line;
-    } rows[] = {
-        {100, 50, 99, 1, " You fell asleep at the wheel."},
-        {25, 50, 64, 1, " You fell asleep at the wheel."},
+    const char* asleep = " You fell asleep at the wheel.";
+    const std::tuple<int, int, int, int, const char*> rows[] = {
+        {100, 50, 99, 1, asleep},
+        {25, 50, 64, 1, asleep},
         {25, 50, 65, 0, " You drove off the road into a snow filled ditch."},
         {8, 10, 99, 1, " You rear-ended a pick-up with no tail lights."},
         {8, 5, 66, 2, "        Speed kills !"},
@@ -90,33 +144,36 @@ TEST(Accident, CausesInOrderWithTheirSounds) {
         {1, 3, 50, 3, " You hit a slick spot and skidded off the road."},
         {1, 1, 65, 0, " A drunk driver rammed your rig.  Tough luck !"},
     };
-    for (auto& r : rows) {
-        const AccidentCause& c = accidentCause(r.fatigue, r.weather, r.speed);
-        EXPECT_STREQ(c.line, r.line) << r.fatigue << " " << r.weather << " " << r.speed;
-        EXPECT_EQ(c.soundCount, r.soundCount) << r.line;
-        const bool asleep = std::string(r.line) == " You fell asleep at the wheel.";
-        for (int i = 0; i < c.soundCount; ++i) EXPECT_EQ(c.sounds[i], asleep ? 34 : 33) << r.line;
-        EXPECT_EQ(c.waitForLine, !asleep) << "only falling asleep is not waited for";
+    for (auto [fatigue, weather, speed, soundCount, line] : rows) {
+        const AccidentCause& c = accidentCause(fatigue, weather, speed);
+        const bool sleeping = std::string(line) == asleep;  // the one line not waited for; the snore before it
+        EXPECT_EQ(std::tuple(std::string(c.line), c.soundCount, c.waitForLine), std::tuple(line, soundCount, !sleeping))
+            << fatigue << " " << weather << " " << speed;
+        for (int i = 0; i < c.soundCount; ++i) EXPECT_EQ(c.sounds[i], sleeping ? 34 : 33) << line;
     }
 }
 
 TEST(Traffic, OddRollsPlaySoundsTwoToEighteen) {
-    int sounds = 0, longPauses = 0, centred = 0;
+    int longSum = 0, centred = 0;  // sounds 3, 4, 5, 6, 8, 13, 15 and 16 wait a whole second
     for (int n = 1; n <= 33; ++n) {
         const TrafficPick p = trafficPick(n);
         EXPECT_EQ(p.sound, n % 2 ? (n + 3) / 2 : 0) << n;
-        sounds += p.sound != 0;
-        longPauses += p.pause == 1;
-        centred += p.centred;
         EXPECT_TRUE(!p.sound || p.pause == 1 || p.pause == 0.1) << n;
+        longSum += p.pause == 1 ? p.sound : 0;
+        centred += p.centred ? p.sound : 0;
     }
-    EXPECT_EQ(sounds, 17);
-    EXPECT_EQ(longPauses, 8);
-    EXPECT_EQ(centred, 1);
-    EXPECT_TRUE(trafficPick(13).centred && trafficPick(13).sound == 8);
-    int longSum = 0;  // sounds 3, 4, 5, 6, 8, 13, 15 and 16 wait a whole second
-    for (int n = 1; n <= 33; n += 2) longSum += trafficPick(n).pause == 1 ? trafficPick(n).sound : 0;
-    EXPECT_EQ(longSum, 70);
+    EXPECT_EQ(std::tuple(longSum, centred), std::tuple(70, 8));
+}
+
+TEST(Clock, TheListedHours) {
+    const std::tuple<int, int, int, const char*> rows[] = {
+        {0, 0, 8, "A.M. "},    {3, 0, 11, "A.M. "},  {4, 0, 12, "Noon"},      {5, 0, 1, "P.M. "},
+        {15, 0, 11, "P.M. "},  {16, 1, 12, "Midnight"}, {17, 1, 1, "A.M. "}, {80, 3, 4, "P.M. "},
+        {95, 4, 7, "A.M. "},   {160, 0, 12, "Midnight"}, {168, 0, 8, "A.M. "}, {328, 0, 12, "Midnight"}};
+    for (auto [hours, day, hour, ampm] : rows) {
+        const ClockFace c = clockFace(hours);
+        EXPECT_EQ(std::tuple(c.dayIndex, c.hourOfDay, c.ampm), std::tuple(day, hour, ampm)) << hours;
+    }
 }
 
 }  // namespace

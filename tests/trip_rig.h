@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/ending.h"
+#include "app/ending.h"  // GameOver, for the steps that end the game
 #include "frontend/form.h"
 #include "harness.h"
 #include "road/trip.h"
@@ -44,16 +44,6 @@ struct TripRig {
         sp.setProgramFolder(dir);
         sp.addKeys(keys);
         return sp.platform();
-    }
-
-    // Runs a step; true when it ended the game (GameOver) rather than returning.
-    bool ends(const std::function<void()>& step) {
-        try {
-            step();
-        } catch (const GameOver&) {
-            return true;
-        }
-        return false;
     }
 
     // One-shot sounds played, in order (the wet, blizzard and engine loops left out).
