@@ -1,137 +1,86 @@
-// Key input: the pending key, getkey's special keys, the key echo, the pause.
+// Speech, keys and typed entry: dollar amounts, the transcript, getter, the key echo, the window's close.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
 
 #include "app/ending.h"
+#include "frontend/entry.h"
 #include "frontend/keys.h"
 #include "frontend/speech.h"
 #include "front_rig.h"
 
 using namespace dravlen;
 using namespace dravlen::testing;
+using Lines = std::vector<std::string>;
 
-TEST(FrontKeys, TheKeyHandlerRecordsTheCodeAndItsLowerCaseCharacter) {
-    Rig r;
-    struct Case {
-        int code;
-        const char* g;
-        std::string g2;
-    } cases[] = {{65, "65", "a"},  {55, "55", "7"},   {112, "112", "p"}, {113, "113", "q"}, {96, "96", "`"},
-                 {101, "101", "e"}, {13, "13", "\r"}, {38, "38", "&"},   {27, "27", "\x1b"}};
-    for (auto& c : cases) {
-        Form_KeyDown(r.f, c.code);
-        EXPECT_EQ(r.f.g, c.g);
-        EXPECT_EQ(r.f.g2, c.g2) << c.code;
-    }
-}
-
-TEST(FrontKeys, GetkeyServicesTheSpecialKeysAndReturnsTheNextKey) {
-    // Ctrl: the rate adjuster (Up, Enter), then a fresh key.
-    {
-        Rig r("ctrl up enter x");
-        getkey(r.f);
-        EXPECT_EQ(r.f.g, "88");
-        EXPECT_EQ(r.f.g2, "x");
-        EXPECT_EQ(r.f.vr, 1);
-        EXPECT_EQ(r.sp.keysLeft(), 0u);
-    }
-    // F5: the special-key instructions are queued; the next key stops them and is returned.
-    {
-        Rig r("f5 a");
-        getkey(r.f);
-        EXPECT_EQ(r.f.g2, "a");
-        EXPECT_EQ(r.spoken(SpeakFlag::async), std::vector<std::string>{specialKeyText()});
-        EXPECT_EQ(r.sp.cut(), std::vector<std::string>{specialKeyText()});
-    }
-    // F4: voice volume up, Enter; sound volume Enter; then the key.
-    {
-        Rig r("f4 up enter enter f1");
-        getkey(r.f);
-        EXPECT_EQ(r.f.g, "112");
-        EXPECT_EQ(r.f.vv, 95);
-    }
-    // F12: "n" moves to the next voice, "y" keeps it; then the key.
-    {
-        Rig r("f12 n y 7");
-        getkey(r.f);
-        EXPECT_EQ(r.f.g2, "7");
-        EXPECT_EQ(r.f.nv, 1);
-        EXPECT_EQ(r.sp.voice(), 1);
-    }
-    // Special keys nested inside the adjusters: F5 within F4.
-    {
-        Rig r("f4 f5 enter enter b");
-        getkey(r.f);
-        EXPECT_EQ(r.f.g2, "b");
-        auto said = r.spoken(SpeakFlag::async);
-        EXPECT_NE(std::find(said.begin(), said.end(), specialKeyText()), said.end());
-    }
-}
-
-TEST(FrontKeys, SpecialKeyTextIsTheEightPiecesInOrder) {
-    EXPECT_EQ(specialKeyText(),
-              "Special key instructions. f1 repeat current prompt. f2 repeat current information. "
-              "f3 repeat fuel gage. f4 adjust volume. f5 repeat special key instructions. f12 change voice. "
-              "control key change rate of speech. ");
-}
-
-TEST(FrontKeys, SaykeyEchoesPrintableKeysFastAndNeverFunctionKeysArrowsOrEnter) {
-    Rig r;
-    r.f.vr = 2;
-    auto echoOf = [&](int code) {
-        size_t before = r.events().size();
-        Form_KeyDown(r.f, code);
-        saykey(r.f);
-        std::vector<std::string> texts;
-        std::vector<long> rates;
-        for (size_t i = before; i < r.events().size(); ++i) {
-            auto& e = r.events()[i];
-            if (e.op == "speak" && !e.text.empty()) texts.push_back(e.text);
-            if (e.op == "rate") rates.push_back(e.value);
-        }
-        EXPECT_EQ(rates, (std::vector<long>{7, 2})) << code;
-        return texts;
+TEST(FrontSpeech, DollarAmountsReadAsTheTableSaysWithHalfCentsToEven) {
+    struct Case { double amount; const char* text; } cases[] = {
+        {190, "190 dollors"}, {1, "1 dollor"}, {1.01, "1 dollor, and,  1 cent"}, {0.5, " 50 cents"}, {0.01, " 1 cent"},
+        {2500.75, "2,500 dollors, and,  75 cents"}, {1000000, "1,000,000 dollors"}, {999, "999 dollors"},
+        {123456.02, "123,456 dollors, and,  2 cents"}, {2.125, "2 dollors, and,  12 cents"},
+        {2.375, "2 dollors, and,  38 cents"}, {0, ""}, {0.004, ""}, {-12.9, ""},
     };
-    EXPECT_EQ(echoOf('A'), std::vector<std::string>{"a"});
-    EXPECT_EQ(echoOf('4'), std::vector<std::string>{"4"});
-    EXPECT_EQ(echoOf(101), std::vector<std::string>{"e"});  // keypad 5 echoes its code's character
-    for (int code : {13, 27, 8, 16, 38, 40, 37, 39, 112, 113, 114, 123, 188})
-        EXPECT_TRUE(echoOf(code).empty()) << code;
-    // Backspace in typed entry echoes the character it removes.
-    Form_KeyDown(r.f, 8);
-    r.f.g2 = "4";
-    saykey(r.f);
-    EXPECT_EQ(r.spoken(SpeakFlag::async).back(), "4");
-    // Nothing of it goes to the transcript.
-    EXPECT_TRUE(r.echoed.empty());
+    for (auto& c : cases) EXPECT_EQ(dollarText(c.amount), c.text) << c.amount;
 }
 
-TEST(FrontKeys, ClkEmptiesThePendingKeyAndDyWaitsItsTime) {
-    Rig r("!a");
-    Form_KeyDown(r.f, 'Q');
-    clk(r.f);
-    // The key delivered during the first yield stays in g; g2 is emptied after it.
-    EXPECT_EQ(r.f.g, "65");
-    EXPECT_EQ(r.f.g2, "");
-    double start = r.sp.now();
-    dy(r.f, 0.1);
-    EXPECT_GT(r.sp.now(), start + 0.1);
-    EXPECT_LT(r.sp.now(), start + 0.15);
-    start = r.sp.now();
-    dy(r.f, 12);
-    EXPECT_GT(r.sp.now(), start + 12);
-    EXPECT_LT(r.sp.now(), start + 12.05);
+TEST(FrontSpeech, TranscriptLinesAreOnDiskAsSpokenAndSpeechOutlivesTheFile) {
+    Rig r;
+    std::string path = r.settings + "/dravlog.txt";
+    std::ofstream(path) << "last run\r\n";
+    ASSERT_TRUE(openTranscript(r.f, path));
+    say2(r.f, "A");
+    saydoll(r.f, 2500.75);  // spoken to its end
+    bool crlf = false;
+    EXPECT_EQ(readLines(path, &crlf), (Lines{"A", "2,500 dollors, and,  75 cents"}));  // still open
+    EXPECT_TRUE(crlf);
+    EXPECT_EQ(r.sp.heard(), (Lines{"A", "2,500 dollors, and,  75 cents"}));
+    closeTranscript(r.f);
+    r.f.leaving = true;
+    say(r.f, "after");
+    EXPECT_EQ(readLines(path).size(), 2u);
+    EXPECT_FALSE(openTranscript(r.f, r.settings + "/no such folder/dravlog.txt"));
+    r.f.leaving = false;
+    say2(r.f, "still heard");
+    EXPECT_EQ(r.echoed, (Lines{"A", "2,500 dollors, and,  75 cents", "still heard"}));
+    EXPECT_EQ(r.spoken(SpeakFlag::async).back(), "still heard");
+}
+
+TEST(FrontEntry, GetterCollectsEchoesOnlyPrintableKeysFasterAndStartsOver) {
+    struct Case {
+        const char* keys;
+        std::string r, echoes;  // the typed text; every key echo, one character each
+        int asked;              // times the question was spoken
+    } cases[] = {
+        {"4 0 comma 0 0 0 enter", "40000", "40000", 1}, {"1 2 bksp enter", "1", "122", 1},
+        {"bksp bksp enter", "", "", 1},                  {"shift a b enter", "Ab", "Ab", 1},
+        {"1 2 shift bksp c enter", "1c", "122c", 1},     {"1 2 f1 3 enter", "3", "123", 2},
+        {"shift f1 a enter", "A", "A", 2},
+        // Other keys append their code's character; function keys, arrows, Esc are not echoed.
+        {"f2 f3 up kp5 esc enter", std::string("qr&e") + '\x1b', "e", 1},
+    };
+    for (auto& c : cases) {
+        Rig r(c.keys);
+        getter(r.f, " How many? ");
+        EXPECT_EQ(r.f.r, c.r) << c.keys;
+        std::string echoes;
+        for (auto& s : r.spoken(SpeakFlag::async))
+            if (s.size() == 1) echoes += s;
+        EXPECT_EQ(echoes, c.echoes) << c.keys;
+        EXPECT_EQ(std::count(r.echoed.begin(), r.echoed.end(), " How many? "), c.asked) << c.keys;
+        EXPECT_EQ(r.echoed.back(), c.r == "40000" ? " comma " : " How many? ") << c.keys;
+        auto rates = r.values("rate");  // every echo at the rate + 5, then back
+        EXPECT_EQ(std::count(rates.begin(), rates.end(), 5) * 2, static_cast<long>(rates.size())) << c.keys;
+        EXPECT_EQ(r.sp.rate(), 0) << c.keys;
+    }
 }
 
 TEST(FrontKeys, AWindowCloseLeavesTheGameOnceAsTheExitQuestionsYesDoes) {
     Rig r;
     r.sp.requestClose();
     EXPECT_THROW(clk(r.f), GameOver);
-    EXPECT_TRUE(r.f.leaving);
     EXPECT_TRUE(std::filesystem::exists(r.settings + "/dravlen.cfg"));
-    // Once leaving, another close request does not start the leaving again.
-    r.sp.requestClose();
+    EXPECT_EQ(r.values("beep").size(), 2u);
+    r.sp.requestClose();  // once leaving, another close does not start the leaving again
     EXPECT_NO_THROW(clk(r.f));
 }
