@@ -27,13 +27,11 @@ TEST(Setup, EachMenuWrapsTakesItsShortcutsAndAsksAgain) {
         int chosen;
         Lines said;
     } rows[] = {
-        {[](Form& f, Trip& t) { cargoMenu(f, t, true); }, "2 enter", 2, {T, L, o, f}},
         {[](Form& f, Trip& t) { cargoMenu(f, t, true); }, "up enter", 3, {T, L, o, m}},
         {[](Form& f, Trip& t) { cargoMenu(f, t, true); }, "down down down enter", 1, {T, L, o, f, m, o}},
         {[](Form& f, Trip& t) { cargoMenu(f, t, true); }, "kp3 enter", 1, {T, L, o, T, L, o}},  // no shortcut
         {[](Form& f, Trip& t) { cargoMenu(f, t, true); }, "3 f1 esc n enter", 1,
          {T, L, o, m, T, L, o, " exit game? ", " yes ", T, L, o}},
-        {truckMenu, "up enter", 5, {q, fl, pb}},
         {truckMenu, "p down enter", 1, {q, fl, pb, fl}},
         {truckMenu, "i k m enter", 4, {q, fl, " international ", " kenworth ", " mac "}},
         {truckMenu, "k x enter", 1, {q, fl, " kenworth ", q, fl}},
