@@ -55,6 +55,27 @@ void repeatFuel(Form& f, Trip& t) {
     t.answer = 3;
 }
 
+namespace {
+
+// The keys every question answers alike: Esc asks whether to leave (and returns only when the
+// player stays), F1 asks again, F2 and F3 replay the screen and the fuel line. True when the
+// key was one of them; the question then returns with answer 3.
+bool questionKey(Form& f, Trip& t) {
+    if (f.g == "27")
+        exitQuestion(f, t);
+    else if (f.g == "112")
+        t.answer = 3;
+    else if (f.g == "113")
+        repeatInfo(f, t);
+    else if (f.g == "114")
+        repeatFuel(f, t);
+    else
+        return false;
+    return true;
+}
+
+}  // namespace
+
 void yesNo(Form& f, Trip& t) {
     t.answer = 1;
     clk(f);
@@ -62,26 +83,11 @@ void yesNo(Form& f, Trip& t) {
         say2(f, t.answer == 1 ? " yes " : " no ");
         getkey(f);
         if (f.g == "13") return;
-        if (f.g == "27") {
-            exitQuestion(f, t);  // returns only when the player stays, with answer 3
-            return;
-        }
         if (f.g == "38" || f.g == "40") {
             t.answer = t.answer == 1 ? 2 : 1;
             continue;
         }
-        if (f.g == "112") {
-            t.answer = 3;
-            return;
-        }
-        if (f.g == "113") {
-            repeatInfo(f, t);
-            return;
-        }
-        if (f.g == "114") {
-            repeatFuel(f, t);
-            return;
-        }
+        if (questionKey(f, t)) return;
         saykey(f);
         t.answer = 3;
         if (f.g2 == "y") t.answer = 1;
@@ -96,22 +102,7 @@ void menuKey(Form& f, Trip& t) {
     t.badKey = 0;
     clk(f);
     getkey(f);
-    if (f.g == "27") {
-        exitQuestion(f, t);
-        return;
-    }
-    if (f.g == "112") {
-        t.answer = 3;
-        return;
-    }
-    if (f.g == "113") {
-        repeatInfo(f, t);
-        return;
-    }
-    if (f.g == "114") {
-        repeatFuel(f, t);
-        return;
-    }
+    if (questionKey(f, t)) return;
     saykey(f);
     int v = keyCode(f.g);
     if (v > 95 && v < 106) v -= 48;  // keypad digits read as the top-row digits
