@@ -27,7 +27,7 @@ TEST(FrontScreen, YesNoAnswersByEnterArrowsLettersAndF1AndEscAsksTheExitQuestion
         {"esc down enter", 3, " yes | exit game? | yes | no |"},
         {"esc f1 n", 3, " yes | exit game? | yes | exit game? | yes |"},
         {"esc x down enter", 3, " yes | exit game? | yes | exit game? | yes | no |"},  // asked again, yes first
-        {"esc enter", 0, ""}, {"esc y", 0, ""}, {"esc down up enter", 0, ""},
+        {"esc enter", 0, ""}, {"esc y", 0, ""}, {"esc down up enter", 0, ""}, {"esc down x enter", 0, ""},
     };
     for (auto& c : cases) {
         Rig r(c.keys);
