@@ -47,11 +47,8 @@ TEST(FrontSpeech, TranscriptLinesAreOnDiskAsSpokenAndSpeechOutlivesTheFile) {
 }
 
 TEST(FrontEntry, GetterCollectsEchoesOnlyPrintableKeysFasterAndStartsOver) {
-    struct Case {
-        const char* keys;
-        std::string r, echoes;  // the typed text; every key echo, one character each
-        int asked;              // times the question was spoken
-    } cases[] = {
+    // The text typed; every key echo (one character each); how many times the question was spoken.
+    struct Case { const char* keys; std::string r, echoes; int asked; } cases[] = {
         {"4 0 comma 0 0 0 enter", "40000", "40000", 1}, {"1 2 bksp enter", "1", "122", 1},
         {"bksp bksp enter", "", "", 1},                  {"shift a b enter", "Ab", "Ab", 1},
         {"1 2 shift bksp c enter", "1c", "122c", 1},     {"1 2 f1 3 enter", "3", "123", 2},

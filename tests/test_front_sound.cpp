@@ -21,7 +21,6 @@ TEST(FrontSound, OneShotsPlayOnceAtTheirRatePlusOneAndPlay2StopsForAPendingKey) 
         EXPECT_EQ(r.values("sound.frequency"), std::vector<long>{22051});
         EXPECT_EQ(r.values("sound.play"), std::vector<long>{0});  // not looped
         EXPECT_EQ(r.values("sound.release").size(), 1u);
-        EXPECT_EQ(r.f.shotBuf, 0);
         EXPECT_EQ(r.f.g2, *c.keys ? "y" : "");
     }
 }
@@ -56,7 +55,6 @@ TEST(FrontSound, EngineFadesStepByHundredthsOfADecibelOverHalfASecond) {
     EXPECT_EQ(down[up.size()], -1);
     EXPECT_EQ(down.back(), -10000);
     EXPECT_NEAR(r.sp.now() - before, 0.5, 0.05);
-    EXPECT_EQ(r.f.shotBuf, 0);
 }
 
 TEST(FrontSound, GlideSetsEveryFrequencyOneHertzApartAtItsRate) {
