@@ -245,10 +245,10 @@ TEST(DrivingLoop, PlacesInLegOrderBeforeTheRoadAndTheLimitForOneHour) {
     r.t.speedLimit = 45;  // the detour's limit stays
     drivingHour(r.f, r.t);
     EXPECT_EQ(r.t.speedLimit, 45);
-    // Up to the mile of a place and no further.
+    // A place is passed at its very mile.
     TripRig s("");
     onTheRoad(s, 1);
-    s.t.odometer = 499;  // the End of Interstate is at 500
+    s.t.odometer = 365;  // at the Utah border's mile, the End of Interstate is at 500
     placeCheck(s.f, s.t);
     EXPECT_EQ(std::tuple(s.t.leg, s.lines.back(), s.draws.size()), std::tuple(4, " You have just past Utah border", 0u));
 }
