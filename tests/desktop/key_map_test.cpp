@@ -9,100 +9,45 @@ namespace {
 
 // SDL's key code for a key without a character is its scan code with bit 30 set.
 constexpr int special(int scancode) { return scancode | (1 << 30); }
-constexpr int numLock = 0x1000;
+constexpr int num = 0x1000;  // NumLock on
 constexpr int shift = 0x0001;
 
-int plain(int keycode, int scancode) { return virtualKeyCode(keycode, scancode, 0); }
-
-TEST(KeyMap, LettersFollowTheLayoutNotThePosition) {
-    EXPECT_EQ(plain('a', 4), 65);
-    EXPECT_EQ(plain('z', 29), 90);
-    EXPECT_EQ(plain('y', 28), 89);
-    // AZERTY: the key in the US "Q" position gives "a".
-    EXPECT_EQ(plain('a', 20), 65);
-    // Shift does not change the code; Shift is its own key.
-    EXPECT_EQ(virtualKeyCode('n', 17, shift), 78);
-    // A letter of another alphabet falls back on the key's position.
-    EXPECT_EQ(plain(0x444, 4), 65);  // Cyrillic "ef" on the A key
-}
-
-TEST(KeyMap, TopRowDigitsAndTheirPositions) {
-    EXPECT_EQ(plain('7', 36), 55);
-    EXPECT_EQ(plain('0', 39), 48);
-    EXPECT_EQ(plain('1', 30), 49);
-    // AZERTY's top row gives "&" and accented letters unshifted: still the digit keys.
-    EXPECT_EQ(plain('&', 30), 49);
-    EXPECT_EQ(plain(0xe0, 39), 48);
-}
-
-TEST(KeyMap, KeypadWithNumLockOnGivesKeypadDigits) {
-    for (int d = 1; d <= 9; ++d)
-        EXPECT_EQ(virtualKeyCode(special(88 + d), 88 + d, numLock), 96 + d) << d;
-    EXPECT_EQ(virtualKeyCode(special(98), 98, numLock), 96);
-    EXPECT_EQ(virtualKeyCode(special(99), 99, numLock), 110);  // keypad decimal point
-    EXPECT_EQ(virtualKeyCode(special(88), 88, numLock), 13);   // keypad Enter
-}
-
-TEST(KeyMap, KeypadWithNumLockOffGivesNavigationKeys) {
-    EXPECT_EQ(plain(special(96), 96), 38);  // 8: Up
-    EXPECT_EQ(plain(special(90), 90), 40);  // 2: Down
-    EXPECT_EQ(plain(special(92), 92), 37);  // 4: Left
-    EXPECT_EQ(plain(special(94), 94), 39);  // 6: Right
-    EXPECT_EQ(plain(special(95), 95), 36);  // 7: Home
-    EXPECT_EQ(plain(special(89), 89), 35);  // 1: End
-    EXPECT_EQ(plain(special(97), 97), 33);  // 9: Page Up
-    EXPECT_EQ(plain(special(91), 91), 34);  // 3: Page Down
-    EXPECT_EQ(plain(special(98), 98), 45);  // 0: Insert
-    EXPECT_EQ(plain(special(99), 99), 46);  // .: Delete
-    EXPECT_EQ(plain(special(88), 88), 13);  // Enter stays Enter
-}
-
-TEST(KeyMap, NumLockKeyItselfIsIgnored) {
-    EXPECT_EQ(plain(special(83), 83), 0);
-    EXPECT_EQ(virtualKeyCode(special(83), 83, numLock), 0);
-}
-
-TEST(KeyMap, ControlAndNavigationKeys) {
-    EXPECT_EQ(plain('\r', 40), 13);
-    EXPECT_EQ(plain('\b', 42), 8);
-    EXPECT_EQ(plain('\t', 43), 9);
-    EXPECT_EQ(plain(0x1b, 41), 27);
-    EXPECT_EQ(plain(' ', 44), 32);
-    EXPECT_EQ(plain(special(225), 225), 16);  // Left Shift
-    EXPECT_EQ(plain(special(229), 229), 16);  // Right Shift
-    EXPECT_EQ(plain(special(224), 224), 17);  // Left Ctrl
-    EXPECT_EQ(plain(special(228), 228), 17);  // Right Ctrl
-    EXPECT_EQ(plain(special(226), 226), 18);  // Left Alt
-    EXPECT_EQ(plain(special(230), 230), 18);  // Alt Gr
-    EXPECT_EQ(plain(special(75), 75), 33);
-    EXPECT_EQ(plain(special(78), 78), 34);
-    EXPECT_EQ(plain(special(77), 77), 35);
-    EXPECT_EQ(plain(special(74), 74), 36);
-    EXPECT_EQ(plain(special(80), 80), 37);
-    EXPECT_EQ(plain(special(82), 82), 38);
-    EXPECT_EQ(plain(special(79), 79), 39);
-    EXPECT_EQ(plain(special(81), 81), 40);
-    EXPECT_EQ(plain(special(73), 73), 45);
-    EXPECT_EQ(plain(0x7f, 76), 46);  // Delete's key code is the DEL character
-}
-
-TEST(KeyMap, FunctionKeys) {
-    for (int i = 0; i < 12; ++i) EXPECT_EQ(plain(special(58 + i), 58 + i), 112 + i) << "F" << i + 1;
-}
-
-TEST(KeyMap, PunctuationByCharacterThenByPosition) {
+TEST(KeyMap, CodesByTheLayoutsCharacterThenByPosition) {
+    // keycode 0 stands for a key without a character: special(scancode).
     const struct {
-        int keycode, scancode, code;
-    } keys[] = {{';', 51, 186}, {'=', 46, 187}, {',', 54, 188}, {'-', 45, 189}, {'.', 55, 190},
-                {'/', 56, 191}, {'`', 53, 192}, {'[', 47, 219}, {'\\', 49, 220}, {']', 48, 221},
-                {'\'', 52, 222}};
-    for (const auto& k : keys) EXPECT_EQ(plain(k.keycode, k.scancode), k.code) << char(k.keycode);
-    // AZERTY gives "," on the US "M" key: the character decides.
-    EXPECT_EQ(plain(',', 16), 188);
-    // German: the US ";" key gives o-umlaut; it falls back on its position.
-    EXPECT_EQ(plain(0xf6, 51), 186);
-    // A key with neither a known character nor a known position has no code.
-    EXPECT_EQ(plain(special(300), 300), 0);
+        int keycode, scancode, mod, code;
+    } cases[] = {
+        // Letters by the character the layout gives (AZERTY's "a" sits on the US "Q"); Shift changes
+        // nothing; a letter of another alphabet (Cyrillic "ef") falls back on the key's position.
+        {'a', 4, 0, 65}, {'z', 29, 0, 90}, {'a', 20, 0, 65}, {'n', 17, shift, 78}, {0x444, 4, 0, 65},
+        // Top-row digits, also where AZERTY gives "&" or an accented letter unshifted.
+        {'1', 30, 0, 49}, {'7', 36, 0, 55}, {'0', 39, 0, 48}, {'&', 30, 0, 49}, {0xe0, 39, 0, 48},
+        // Enter and keypad Enter (NumLock either way), the control keys, both Shifts, Ctrls and Alts.
+        {'\r', 40, 0, 13}, {0, 88, 0, 13}, {0, 88, num, 13}, {'\b', 42, 0, 8}, {'\t', 43, 0, 9}, {0x1b, 41, 0, 27},
+        {' ', 44, 0, 32}, {0, 225, 0, 16}, {0, 229, 0, 16}, {0, 224, 0, 17}, {0, 228, 0, 17}, {0, 226, 0, 18},
+        {0, 230, 0, 18},
+        // Page Up/Down, End, Home, the arrows, Insert, Delete (whose key code is the DEL character).
+        {0, 75, 0, 33}, {0, 78, 0, 34}, {0, 77, 0, 35}, {0, 74, 0, 36}, {0, 80, 0, 37}, {0, 82, 0, 38},
+        {0, 79, 0, 39}, {0, 81, 0, 40}, {0, 73, 0, 45}, {0x7f, 76, 0, 46},
+        // The keypad's point; the NumLock key itself; a key with no known character or position.
+        {0, 99, num, 110}, {0, 99, 0, 46}, {0, 83, 0, 0}, {0, 83, num, 0}, {0, 300, 0, 0},
+        // Punctuation by character, then by US position (AZERTY's comma on the M key, German o-umlaut).
+        {';', 51, 0, 186}, {'=', 46, 0, 187}, {',', 54, 0, 188}, {'-', 45, 0, 189}, {'.', 55, 0, 190},
+        {'/', 56, 0, 191}, {'`', 53, 0, 192}, {'[', 47, 0, 219}, {'\\', 49, 0, 220}, {']', 48, 0, 221},
+        {'\'', 52, 0, 222}, {',', 16, 0, 188}, {0xf6, 51, 0, 186},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(virtualKeyCode(c.keycode ? c.keycode : special(c.scancode), c.scancode, c.mod), c.code)
+            << "keycode " << c.keycode << " scancode " << c.scancode << " mod " << c.mod;
+
+    for (int i = 0; i < 12; ++i) EXPECT_EQ(virtualKeyCode(special(58 + i), 58 + i, 0), 112 + i) << "F" << i + 1;
+    // Keypad 0-9: 96-105 with NumLock on; off, the key printed on them (5 is Clear).
+    const int numLockOff[] = {45, 35, 40, 34, 37, 12, 39, 36, 38, 33};
+    for (int d = 0; d <= 9; ++d) {
+        int scancode = d ? 88 + d : 98;
+        EXPECT_EQ(virtualKeyCode(special(scancode), scancode, num), 96 + d) << "keypad " << d;
+        EXPECT_EQ(virtualKeyCode(special(scancode), scancode, 0), numLockOff[d]) << "keypad " << d;
+    }
 }
 
 }  // namespace

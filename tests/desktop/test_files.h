@@ -4,7 +4,6 @@
 #include <unistd.h>
 
 #include <cstdint>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -12,46 +11,35 @@
 
 namespace dravlen::desktop::testing {
 
-class ScratchFolder {
-public:
-    ScratchFolder() {
+struct ScratchFolder {
+    std::string path = [] {
         std::string pattern = (std::filesystem::temp_directory_path() / "dravlen-desktop-XXXXXX").string();
-        path_ = mkdtemp(pattern.data()) ? pattern : "";
-    }
+        return mkdtemp(pattern.data()) ? pattern : "";
+    }();
     ~ScratchFolder() {
         std::error_code ignored;
-        if (!path_.empty()) std::filesystem::remove_all(path_, ignored);
+        if (!path.empty()) std::filesystem::remove_all(path, ignored);
     }
-    const std::string& path() const { return path_; }
-    std::string operator/(const std::string& name) const { return path_ + "/" + name; }
-
-private:
-    std::string path_;
+    std::string operator/(const std::string& name) const { return path + "/" + name; }
 };
 
-inline void put16(std::ofstream& out, uint16_t v) { out.put(char(v & 0xff)).put(char(v >> 8)); }
-inline void put32(std::ofstream& out, uint32_t v) {
-    put16(out, uint16_t(v & 0xffff));
-    put16(out, uint16_t(v >> 16));
-}
-
-// A 16-bit PCM wave file with interleaved samples.
-inline void writeWave(const std::string& path, int rate, int channels, const std::vector<int16_t>& samples) {
+// A mono 16-bit PCM wave file.
+inline std::string writeWave(const std::string& path, int rate, const std::vector<int16_t>& samples) {
     std::ofstream out(path, std::ios::binary);
-    uint32_t bytes = uint32_t(samples.size() * 2);
-    out.write("RIFF", 4);
-    put32(out, 36 + bytes);
-    out.write("WAVEfmt ", 8);
-    put32(out, 16);
-    put16(out, 1);
-    put16(out, uint16_t(channels));
-    put32(out, uint32_t(rate));
-    put32(out, uint32_t(rate * channels * 2));
-    put16(out, uint16_t(channels * 2));
-    put16(out, 16);
-    out.write("data", 4);
-    put32(out, bytes);
-    for (int16_t s : samples) put16(out, uint16_t(s));
+    auto put = [&](uint32_t value, int width) {
+        for (int i = 0; i < width; ++i) out.put(char(value >> (8 * i)));
+    };
+    const uint32_t bytes = uint32_t(2 * samples.size()), r = uint32_t(rate);
+    out << "RIFF";
+    put(36 + bytes, 4);
+    out << "WAVEfmt ";
+    // Chunk size, PCM, mono, rate, bytes a second, bytes a frame, bits: each with its width.
+    const std::pair<uint32_t, int> format[] = {{16, 4}, {1, 2}, {1, 2}, {r, 4}, {2 * r, 4}, {2, 2}, {16, 2}};
+    for (auto [value, width] : format) put(value, width);
+    out << "data";
+    put(bytes, 4);
+    for (int16_t s : samples) put(uint16_t(s), 2);
+    return path;
 }
 
 }  // namespace dravlen::desktop::testing

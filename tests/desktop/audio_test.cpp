@@ -1,0 +1,251 @@
+// The sound device and the speech engine on the real OpenAL mixing path, recorded through a loopback output.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cmath>
+#include <thread>
+
+#include "platform/desktop/audio.h"
+#include "test_files.h"
+
+namespace dravlen::desktop {
+namespace {
+
+using namespace std::chrono_literals;
+using Texts = std::vector<std::string>;
+
+constexpr int rate = 44100;  // the recorder's rate: a file at this rate and pitch 1 is copied exactly
+
+// Out-of-range values as a hand-edited settings file might hold them; the mix checks the rest.
+TEST(AudioUnits, OutOfRangeValuesAreClamped) {
+    EXPECT_EQ(gainFromHundredthsDb(5000), 1.0f);  // never above full scale
+    EXPECT_NEAR(gainFromHundredthsDb(-30000), 1e-5f, 1e-9f);
+    EXPECT_NEAR(panGains(-40000).right, 1e-5f, 1e-9f);
+    EXPECT_NEAR(panGains(40000).left, 1e-5f, 1e-9f);
+    // A frequency of 0 or less is the file's own rate; any other is kept in 100..200000 Hz.
+    const int hertz[][3] = {{22051, 22050, 22051}, {0, 22050, 22050}, {-5, 11025, 11025}, {20, 22050, 100},
+                            {900000, 22050, 200000}};
+    for (auto& h : hertz) EXPECT_EQ(clampFrequency(h[0], h[1]), h[2]) << h[0];
+    // The game's speech rate: 0 is espeak-ng's normal speed, the ends of its range stand for +-10.
+    const std::pair<int, int> wpm[] = {{0, 175}, {10, 450}, {25, 450}, {-10, 80}, {-99, 80}};
+    for (auto [r, words] : wpm) EXPECT_EQ(wordsPerMinute(r), words) << r;
+    for (int r = -10; r < 10; ++r) EXPECT_LT(wordsPerMinute(r), wordsPerMinute(r + 1)) << r;
+}
+
+float peak(const std::vector<float>& v) {
+    float p = 0;
+    for (float x : v) p = std::max(p, std::fabs(x));
+    return p;
+}
+
+class AudioTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(output = AudioOutput::openRecorder(rate));
+        sound = makeSoundDevice(*output);
+        std::string error;
+        speech = makeSpeechEngine(*output, &error);
+        ASSERT_GT(speech->voiceCount(), 0) << error;
+    }
+    SoundId load(const std::string& name, int fileRate, size_t frames, double (*sample)(double frame, int fileRate)) {
+        std::vector<int16_t> s(frames);
+        for (size_t i = 0; i < frames; ++i) s[i] = int16_t(sample(double(i), fileRate));
+        return sound->load(testing::writeWave(scratch / name, fileRate, s));
+    }
+    // A whole number of cycles of a 441 Hz sine at 16000 of 32767, so that it loops cleanly.
+    SoundId sine(int fileRate, int cycles) {
+        auto sample = [](double i, int r) { return 16000 * std::sin(2 * M_PI * 441 * i / r); };
+        return load("sine.wav", fileRate, size_t(cycles * fileRate / 441), sample);
+    }
+    // Frame i holds i / 4, so what is mixed tells the play position.
+    SoundId ramp(double seconds) {
+        return load("ramp.wav", rate, size_t(seconds * rate), [](double i, int) { return i / 4; });
+    }
+    size_t framesNow() { return output->recorded().size() / 2; }
+    // One side (0 left, 1 right) of what was mixed from frame `from` on.
+    std::vector<float> side(int channel, size_t from) {
+        auto rec = output->recorded();
+        std::vector<float> out;
+        for (size_t f = from; 2 * f + 1 < rec.size(); ++f) out.push_back(rec[2 * f + size_t(channel)]);
+        return out;
+    }
+    // The position a ramp had when sound began after `from`, read a twentieth of a second later
+    // (a buffer resumed after a stop fades in over one mixing period).
+    float positionAfter(size_t from) {
+        auto left = side(0, from);
+        size_t first = 0;
+        while (first < left.size() && left[first] == 0) ++first;
+        size_t later = first + rate / 20;
+        return later < left.size() ? left[later] * 32768 * 4 - float(later - first) : -1;
+    }
+    // The last frame from `from` on louder than a whisper; 0 if none.
+    size_t lastSound(size_t from) {
+        auto left = side(0, from);
+        for (size_t i = left.size(); i-- > 0;)
+            if (std::fabs(left[i]) > 0.003f) return from + i;
+        return 0;
+    }
+    // Seconds that speaking `text` with `flag` took to return.
+    double timed(const std::string& text, SpeakFlag flag) {
+        auto start = std::chrono::steady_clock::now();
+        speech->speak(text, flag);
+        return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    }
+
+    testing::ScratchFolder scratch;
+    std::unique_ptr<AudioOutput> output;
+    std::unique_ptr<DesktopSound> sound;  // these go before the output they play on
+    std::unique_ptr<DesktopSpeech> speech;
+};
+
+TEST_F(AudioTest, VolumePanAndFrequencyReachTheMixAndALoopGoesOn) {
+    SoundId id = sine(22050, 50);  // a little over a tenth of a second, looped through every case
+    EXPECT_EQ(sound->frequency(id), 22050);  // the file's own rate
+    const float full = 16000.0f / 32768;
+    const struct {
+        int volume, pan, hertz;
+        float left, right, pitch;
+    } cases[] = {
+        {0, 0, 22050, 1, 1, 441},  // centred: full scale on both sides
+        {-600, 0, 44100, 0.501f, 0.501f, 882},
+        {0, -1500, 11025, 1, 0.1778f, 220.5f},  // the far side down by the pan's decibels
+        {-600, 10000, 0, 0, 0.501f, 441},       // 0 Hz: the file's own rate
+        {5000, -30000, 22050, 1, 0, 441},       // out of range: clamped, never louder than full scale
+    };
+    sound->play(id, true);
+    for (const auto& c : cases) {
+        sound->setVolume(id, c.volume);
+        sound->setPan(id, c.pan);
+        sound->setFrequency(id, c.hertz);
+        std::this_thread::sleep_for(60ms);
+        size_t from = framesNow();
+        std::this_thread::sleep_for(100ms);
+        auto left = side(0, from), right = side(1, from), loud = c.left > c.right ? left : right;
+        EXPECT_NEAR(peak(left), full * c.left, 0.003f) << c.volume << " " << c.pan;
+        EXPECT_NEAR(peak(right), full * c.right, 0.003f) << c.volume << " " << c.pan;
+        int crossings = 0;
+        for (size_t i = 1; i < loud.size(); ++i) crossings += (loud[i - 1] < 0) != (loud[i] < 0);
+        EXPECT_NEAR(crossings / 2.0 * rate / double(loud.size()), c.pitch, c.pitch * 0.04) << c.hertz;
+    }
+}
+
+TEST_F(AudioTest, StopKeepsThePositionAndPlayContinues) {
+    SoundId id = ramp(2.0);
+    sound->play(id, false);
+    std::this_thread::sleep_for(300ms);
+    size_t stoppedAt = framesNow();
+    sound->stop(id);
+    EXPECT_FALSE(sound->playing(id));
+    size_t fadedAt = framesNow() + 10;
+    std::this_thread::sleep_for(100ms);
+    EXPECT_EQ(lastSound(fadedAt), 0u);  // silent once the fade-out period is over
+    float reached = side(0, stoppedAt - 1)[0] * 32768 * 4;
+    ASSERT_GT(reached, 0.2f * rate);
+    size_t from = framesNow();
+    sound->play(id, false);
+    std::this_thread::sleep_for(100ms);
+    float resumed = positionAfter(from);
+    EXPECT_GE(resumed, reached - 8);  // not rewound: on from the stop, give or take the fade
+    EXPECT_LT(resumed, reached + 0.05f * rate);
+    // A position set while stopped is where play starts (the game rewinds a shot so).
+    sound->stop(id);
+    sound->setPosition(id, 40000);
+    from = framesNow();
+    sound->play(id, false);
+    std::this_thread::sleep_for(120ms);
+    EXPECT_NEAR(positionAfter(from), 40000, 8);
+}
+
+TEST_F(AudioTest, MissingCorruptAndEmptyFilesGiveBuffersThatDoNothing) {
+    std::ofstream(scratch / "corrupt.wav") << "RIFF" << std::string(4, '\x10') << "WAVEgarbage, not a wave file";
+    testing::writeWave(scratch / "empty.wav", rate, {});
+    for (const char* name : {"missing.wav", "corrupt.wav", "empty.wav"}) {
+        SoundId id = sound->load(scratch / name);
+        EXPECT_NE(id, 0) << name;
+        sound->setVolume(id, 0);
+        sound->setFrequency(id, 30000);
+        sound->setPan(id, 500);
+        sound->setPosition(id, 0);
+        sound->play(id, true);
+        EXPECT_FALSE(sound->playing(id)) << name;
+        sound->stop(id);
+        sound->release(id);
+    }
+    sound->play(0, false);  // 0, "no buffer", is accepted too
+    std::this_thread::sleep_for(50ms);
+    EXPECT_EQ(lastSound(0), 0u);
+    // A real file still plays afterwards, once: it ends.
+    SoundId once = sine(rate, 44);
+    sound->play(once, false);
+    EXPECT_TRUE(sound->playing(once));
+    std::this_thread::sleep_for(300ms);
+    EXPECT_FALSE(sound->playing(once));
+}
+
+TEST_F(AudioTest, VoicesAreAStableEnglishList) {
+    int n = speech->voiceCount();
+    EXPECT_LE(n, 24);
+    EXPECT_EQ(speech->voiceName(0), "English (America)");
+    for (int i = 0; i < n; ++i) EXPECT_NE(speech->voiceName(i).find("English"), std::string::npos) << i;
+    EXPECT_TRUE(speech->selectVoice(n - 1) && !speech->selectVoice(n) && !speech->selectVoice(-1));
+    EXPECT_EQ(speech->voiceName(n), "");
+    std::string error, last = speech->voiceName(n - 1);
+    speech = makeSpeechEngine(*output, &error);  // a new engine lists the same voices
+    EXPECT_TRUE(speech->voiceCount() == n && speech->voiceName(n - 1) == last);
+}
+
+TEST_F(AudioTest, SyncSpeechReturnsOnceItAndEverythingQueuedBeforeItWasHeard) {
+    speech->setRate(5);
+    EXPECT_LT(timed("first line, queued", SpeakFlag::async) + timed("second", SpeakFlag::async), 0.1);
+    EXPECT_GT(timed("third & last < line", SpeakFlag::sync), 1.0);
+    EXPECT_EQ(speech->heard(), (Texts{"first line, queued", "second", "third & last < line"}));
+    // Nothing was left to play when it returned.
+    size_t returnedAt = framesNow();
+    std::this_thread::sleep_for(200ms);
+    EXPECT_LT(lastSound(0), returnedAt + rate / 20);
+    EXPECT_GT(lastSound(0), size_t(rate) / 2);
+    // An empty sync text waits for the queue, and returns at once when nothing is queued.
+    speech->speak("one two three four", SpeakFlag::async);
+    speech->speak("", SpeakFlag::sync);
+    EXPECT_EQ(speech->heard().back(), "one two three four");
+    EXPECT_LT(timed("", SpeakFlag::sync), 0.1);
+}
+
+TEST_F(AudioTest, PurgeSilencesSpeechAtOnceAndDiscardsTheQueue) {
+    speech->speak("This is a long sentence that would go on speaking for several seconds if nothing stopped it.",
+                  SpeakFlag::async);
+    speech->speak("queued behind it", SpeakFlag::async);
+    std::this_thread::sleep_for(600ms);
+    size_t purgedAt = framesNow();
+    ASSERT_GT(lastSound(0), purgedAt - rate / 5) << "speech had not started";
+    EXPECT_LT(timed("", SpeakFlag::purge), 0.05);
+    std::this_thread::sleep_for(800ms);
+    // Silent within a few mixing periods (10 ms each), and nothing queued came back.
+    EXPECT_LT(lastSound(purgedAt), purgedAt + rate * 30 / 1000);
+    EXPECT_TRUE(speech->heard().empty());
+    // A purge with a text speaks that text next, and the engine works on.
+    speech->speak("now this", SpeakFlag::purge);
+    speech->speak("", SpeakFlag::sync);
+    EXPECT_EQ(speech->heard(), Texts{"now this"});
+}
+
+TEST_F(AudioTest, SpeechRateAndVolumeApplyToLaterSpeech) {
+    const std::string text = "one two three four five six";
+    double normal = timed(text, SpeakFlag::sync);
+    speech->setRate(10);
+    EXPECT_LT(timed(text, SpeakFlag::sync), normal * 0.6);
+    // Volume 0 is silent; above 100 is 100, never louder.
+    float level[3];
+    for (int i : {0, 1, 2}) {
+        speech->setVolume(i == 2 ? 250 : i * 100);
+        size_t from = framesNow();
+        speech->speak("loud", SpeakFlag::sync);
+        level[i] = peak(side(0, from));
+    }
+    EXPECT_LT(level[0], 0.003f);
+    EXPECT_GT(level[1], 0.05f);
+    EXPECT_LT(level[2], level[1] * 1.25f);  // 250 unclamped would be 2.5 times as loud, or wrap round
+}
+
+}  // namespace
+}  // namespace dravlen::desktop
