@@ -26,7 +26,8 @@ TEST(Numbers, SpokenFormRoundingCutsAndTypedWeights) {
     const std::pair<double, double> halvesToEven[] = {{0.5, 0}, {1.5, 2}, {2.5, 2}, {-2.5, -2}, {2.5000001, 3}};
     for (auto [x, whole] : halvesToEven) EXPECT_EQ(rounded(x), whole) << x;
     // Cut to two decimals as written: 0.37 x 100 is 36.99999... in binary, 4.999999999999999 a hair below 5.
-    const std::pair<double, double> cuts[] = {{0.379, 0.37}, {0.37, 0.37}, {4.999999999999999, 5}, {4.9999999999, 4.99}};
+    const std::pair<double, double> cuts[] = {{0.379, 0.37}, {0.37, 0.37}, {4.999999999999999, 5}, {4.9999999999, 4.99},
+                                             {0.0999999999999964 * 4.5, 0.45}};
     for (auto [x, cut] : cuts) EXPECT_DOUBLE_EQ(cutDecimals(x, 2), cut) << x;
     const std::pair<const char*, double> typed[] = {{"40000", 40000}, {"25000.5", 25000.5}, {"30000x", 30000},
                                                     {"x30000", 0}, {".", 0}, {"-5", -5}, {"1e9", 1}};

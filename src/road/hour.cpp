@@ -143,7 +143,7 @@ TrafficPick trafficPick(int n) {
 
 double asWritten(double x) {
     char text[40];
-    std::snprintf(text, sizeof text, "%.15g", x);
+    std::snprintf(text, sizeof text, "%.12g", x);
     return std::strtod(text, nullptr);
 }
 

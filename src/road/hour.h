@@ -60,8 +60,9 @@ void referOffDamage(Form& f, Trip& t);       // entered with engineOff = 1 by th
 void trafficSound(Form& f, Trip& t);
 void statusReadout(Form& f, Trip& t);
 
-// x to 15 significant digits: the value as people write it, without the noise of binary
-// fractions (3.4999999999999964 from 1.4 gallons at 2.5 miles a gallon is 3.5).
+// x to 12 significant digits: the value as people write it, without the noise that binary
+// fractions gather (3.4999999999999964 from 1.4 gallons at 2.5 miles a gallon is 3.5; a tank
+// worked down hour by hour to 0.0999999999999964 gallons still holds a tenth).
 double asWritten(double x);
 // Cuts x to the given number of decimals, as written (0.37 stays 0.37 though its binary
 // value is a hair below).
