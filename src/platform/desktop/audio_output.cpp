@@ -37,6 +37,9 @@ namespace {
 using namespace std::chrono_literals;
 
 // Mixing in periods of 10 ms keeps a fade (OpenAL ramps a gain change over one period) short.
+// Both outputs ask for OpenAL's limiter: speech over the engine loop and a passing truck sum
+// to well past full scale, and without it a floating-point output (the default for some sound
+// servers) would clip the sum. A lone sound is left at its own level.
 constexpr int refreshPerSecond = 100;
 
 class OpenAlOutput : public AudioOutput {
@@ -108,7 +111,8 @@ public:
                 *error = "no sound device could be opened (no sound card or sound server was found)";
             return false;
         }
-        const ALCint attributes[] = {ALC_REFRESH, refreshPerSecond, ALC_HRTF_SOFT, ALC_FALSE, 0};
+        const ALCint attributes[] = {ALC_REFRESH, refreshPerSecond, ALC_HRTF_SOFT, ALC_FALSE,
+                                     ALC_OUTPUT_LIMITER_SOFT, ALC_TRUE, 0};
         return start(device, attributes, error);
     }
 };
@@ -132,7 +136,8 @@ public:
         const ALCint attributes[] = {ALC_FORMAT_CHANNELS_SOFT, ALC_STEREO_SOFT,
                                      ALC_FORMAT_TYPE_SOFT, ALC_FLOAT_SOFT,
                                      ALC_FREQUENCY, rate,
-                                     ALC_HRTF_SOFT, ALC_FALSE, 0};
+                                     ALC_HRTF_SOFT, ALC_FALSE,
+                                     ALC_OUTPUT_LIMITER_SOFT, ALC_TRUE, 0};
         if (!start(device, attributes, nullptr)) return false;
         rate_ = rate;
         period_ = rate / refreshPerSecond;
