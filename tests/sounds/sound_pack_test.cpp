@@ -89,32 +89,50 @@ TEST(SoundPack, EveryFileIsMonoPcm16At22050OfItsLengthWithCleanLevelsAndEdges) {
 }
 
 // What is wrong where a loop's end meets its start, empty for a clean seam. The step and the
-// change of slope across the seam, and the step between 10 ms averages either side of it, are
-// compared with how far they go anywhere else in the loop; and the loudness either side must match.
+// change of slope across the seam are compared with how far they go anywhere else in the loop;
+// so is the way each period of a rhythmic loop's envelope (the engine's firing) repeats the one
+// before; and the loudness either side of the seam must match.
 std::string seamFaults(const Samples& s) {
-    const size_t n = s.size(), w = kRate / 100, q = kRate / 4;
+    const size_t n = s.size(), q = kRate / 4;
     auto at = [&](size_t i) { return double(s[i % n]); };
     auto step = [&](size_t i) { return std::abs(at(i + 1) - at(i)); };
     auto bend = [&](size_t i) { return std::abs(at(i + 2) - 2 * at(i + 1) + at(i)); };
-    auto mean = [&](size_t from, size_t len, int power) {
-        double m = 0;
-        for (size_t i = 0; i < len; ++i) m += std::pow(at(from + i), power) / double(len);
-        return m;
+    std::vector<double> env(n);
+    double level = 0;
+    for (size_t i = 0; i < 2 * n; ++i) {  // twice round, so that the start is settled
+        level += 0.05 * (std::abs(at(i)) - level);
+        env[i % n] = level;
+    }
+    const double envMean = std::accumulate(env.begin(), env.end(), 0.0) / double(n);
+    auto e = [&](size_t i) { return env[i % n] - envMean; };
+    size_t period = kRate / 100;  // the lag, 10-100 ms, at which the envelope best repeats itself
+    for (double lag = double(period), best = 0; lag <= kRate / 10; lag += 2) {
+        double c = 0;
+        for (size_t i = 0; i < n; i += 8) c += e(i) * e(i + size_t(lag));
+        if (c > best) best = c, period = size_t(lag);
+    }
+    auto mismatch = [&](size_t i) {
+        double d = 0;
+        for (size_t j = 0; j < period; ++j) d += std::abs(e(i + j + period) - e(i + j));
+        return d / double(period);
     };
-    auto drift = [&](size_t i) { return std::abs(mean(i + w, w, 1) - mean(i, w, 1)); };
-    // The value that `share` of the measures taken along the loop (away from the seam) stay under.
+    // The value that `share` of the measures taken along the loop, away from the seam, stay under.
     auto usual = [&](auto measure, size_t stride, double share) {
         std::vector<double> v;
-        for (size_t i = 0; i + 2 * w < n; i += stride) v.push_back(measure(i));
+        for (size_t i = 0; i + 2 * period < n; i += stride) v.push_back(measure(i));
         std::sort(v.begin(), v.end());
         return v[size_t(share * double(v.size() - 1))];
     };
+    double worst = 0;
+    for (size_t i = n - 2 * period; i < n; i += period / 4) worst = std::max(worst, mismatch(i));
+    // The energy of the quarter-seconds before and after the seam.
+    double before = std::inner_product(s.end() - q, s.end(), s.end() - q, 1.0);
+    double after = std::inner_product(s.begin(), s.begin() + q, s.begin(), 1.0);
     std::string faults;
     if (step(n - 1) > usual(step, 1, 0.995)) faults += " jump";
     if (std::max(bend(n - 2), bend(n - 1)) > usual(bend, 1, 0.995)) faults += " kink";
-    if (drift(n - w) > usual(drift, w / 2, 0.99)) faults += " slow step";
-    double before = std::sqrt(mean(n - q, q, 2)), after = std::sqrt(mean(0, q, 2));
-    if (std::max(before, after) / std::max(std::min(before, after), 1.0) > 1.6) faults += " level change";
+    if (worst > 1.5 * usual(mismatch, period / 4, 0.99)) faults += " broken rhythm";
+    if (std::max(before, after) / std::min(before, after) > 1.6 * 1.6) faults += " level change";
     return faults;
 }
 
