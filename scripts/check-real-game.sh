@@ -341,8 +341,8 @@ def spectrum(path, start, dur, rate):
             acc[f] = acc.get(f, 0.0) + m
     return sorted(acc.items())
 
-def peak_freq(spec, lo, hi):
-    pts = [(f, m) for f, m in spec if lo <= f <= hi]
+def peak_freq(pts, lo, hi):
+    pts = [(f, m) for f, m in pts if lo <= f <= hi]
     i = max(range(len(pts)), key=lambda k: pts[k][1])
     if 0 < i < len(pts) - 1:   # parabolic interpolation between the bins
         a, b, c = pts[i - 1][1], pts[i][1], pts[i + 1][1]
@@ -351,11 +351,11 @@ def peak_freq(spec, lo, hi):
         return pts[i][0] + d * step
     return pts[i][0]
 
-def log_profile(spec, lo=15.0, hi=1800.0, bins=600):
+def log_profile(pts, lo=15.0, hi=1800.0, bins=600):
     """The spectrum on a log-frequency axis (log magnitude), for finding the scale between two."""
     out = [0.0] * bins
     cnt = [0] * bins
-    for f, m in spec:
+    for f, m in pts:
         if lo <= f < hi:
             k = int(math.log(f / lo) / math.log(hi / lo) * bins)
             out[k] += m; cnt[k] += 1
@@ -496,11 +496,11 @@ def main():
             if not m and not h["label"].startswith("engine at start-up"): continue
             mph = int(m.group(1)) if m else 0
             start = h["to"] / RATE - 4.0
-            spec = spectrum(wav, start, 4.0, 4000)
-            eng[mph] = (spec, peak_freq(spec, 12, 400), log_profile(spec))
+            pts = spectrum(wav, start, 4.0, 4000)
+            eng[mph] = (pts, peak_freq(pts, 12, 400), log_profile(pts))
         hz = {m: m * 401 for m in (20, 55, 99, CRUISE_MPH)}
         hz[0] = 22050   # before the first speed answer the loop plays at the file's own rate
-        for mph, (spec, pf, _) in sorted(eng.items()):
+        for mph, (pts, pf, _) in sorted(eng.items()):
             expect = ref_peak * hz[mph] / 22050
             say(f"{str(mph) + ' MPH' if mph else 'start-up':>8}: playback {hz[mph]} Hz, dominant peak {pf:6.1f} Hz (expected {expect:6.1f})")
         if 55 in eng:

@@ -2,19 +2,16 @@
 // over both) are summed by OpenAL, and the sum must stay within full scale however loud.
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "platform/desktop/audio.h"
+#include "test_files.h"
 
 namespace dravlen::desktop {
 namespace {
@@ -27,31 +24,8 @@ std::string writeTone(const std::string& path, double hertz, double level, doubl
     std::vector<int16_t> pcm(static_cast<size_t>(rate * seconds));
     for (size_t i = 0; i < pcm.size(); ++i)
         pcm[i] = static_cast<int16_t>(std::lround(level * 32767 * std::sin(2 * M_PI * hertz * i / rate)));
-    std::ofstream out(path, std::ios::binary);
-    auto put = [&](uint32_t v, int bytes) {
-        for (int b = 0; b < bytes; ++b) out.put(static_cast<char>(v >> (8 * b)));
-    };
-    uint32_t data = static_cast<uint32_t>(2 * pcm.size());
-    out << "RIFF";
-    put(36 + data, 4);
-    out << "WAVEfmt ";
-    put(16, 4), put(1, 2), put(1, 2), put(rate, 4), put(2 * rate, 4), put(2, 2), put(16, 2);
-    out << "data";
-    put(data, 4);
-    out.write(reinterpret_cast<const char*>(pcm.data()), data);
-    return path;
+    return testing::writeWave(path, rate, pcm);
 }
-
-struct Folder {
-    std::string path = [] {
-        std::string p = (std::filesystem::temp_directory_path() / "dravlen-realcheck-XXXXXX").string();
-        return mkdtemp(p.data()) ? p : "";
-    }();
-    ~Folder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path, ignored);
-    }
-};
 
 // Plays the files together at full volume on the real mixing path and returns the loudest
 // sample of what was mixed in the steady part, as a fraction of full scale.
@@ -75,7 +49,7 @@ float mixedPeak(const std::vector<std::string>& files) {
 }
 
 TEST(RealMix, OverlappingSoundsStayWithinFullScaleAndALoneSoundKeepsItsLevel) {
-    Folder dir;
+    testing::ScratchFolder dir;
     ASSERT_FALSE(dir.path.empty());
     // Two loops at the pack's own peak (-1 dBFS) in phase, and a third on top: a sum of 2.7.
     std::string a = writeTone(dir.path + "/a.wav", 441, 0.891, 1.0);
