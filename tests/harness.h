@@ -96,17 +96,6 @@ struct RunResult {
         }
         return out;
     }
-    bool said(const std::string& line) const {
-        for (auto& l : transcript)
-            if (l == line) return true;
-        return false;
-    }
-    // Index of the first transcript line equal to `line` at or after `from`; -1 if none.
-    int lineIndex(const std::string& line, int from = 0) const {
-        for (size_t i = static_cast<size_t>(from); i < transcript.size(); ++i)
-            if (transcript[i] == line) return static_cast<int>(i);
-        return -1;
-    }
 };
 
 inline RunResult runScript(const RunOptions& o) {
