@@ -108,10 +108,14 @@ struct ScriptedPlatform::Impl : Window, Clock, SpeechEngine, SoundDevice, System
     void setCaption(const std::string& c) override { caption = c; }
 
     double timeLimit = 1e6;
+    long long pumps = 0;
+    static constexpr long long kPumpLimit = 50'000'000;  // a whole trip takes a few hundred thousand
 
     WindowEvents pump(WaitKind why, double until) override {
-        // A game that goes on waiting without ever ending is hung: stop it rather than spin.
-        if (seconds() > timeLimit) throw std::runtime_error("the game ran past the scripted time limit");
+        // A game that goes on waiting without ever ending is hung: stop it rather than spin,
+        // whether its clock runs on or creeps (a wait whose deadline never quite arrives).
+        if (seconds() > timeLimit || ++pumps > kPumpLimit)
+            throw std::runtime_error("the game ran past the scripted time limit");
         WindowEvents out;
         if (closePending) {
             closePending = false;

@@ -75,7 +75,7 @@ public:
     // The next yield reports a request to close the window.
     void requestClose();
     // A yield past this virtual time throws std::runtime_error: a game that never ends is hung.
-    // Default 1,000,000 seconds, far beyond any trip.
+    // Default 1,000,000 seconds, far beyond any trip. So does the 50,000,000th yield.
     void setTimeLimit(double seconds);
 
     // What happened.
