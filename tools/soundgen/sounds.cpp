@@ -503,6 +503,12 @@ Signal blizzard() {
         v += 0.6 * rush.low(p, 350.0 + 500.0 * gust, 0.7);
         return gust * v + 0.05 * gust * gust * w;
     });
+    // The storm plays over the engine and the wet road: squeeze its peaks (a memoryless soft
+    // clip keeps the loop seamless) so that at the same peak level it is heard as loud as they are.
+    removeMean(s);
+    double peak = 1e-9;
+    for (double v : s) peak = std::max(peak, std::fabs(v));
+    for (double& v : s) v = std::tanh(2.0 * v / peak);
     removeMean(s);
     return s;
 }
