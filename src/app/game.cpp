@@ -52,6 +52,19 @@ void startUp(Form& f, Trip& t, const GameOptions& options) {
     play2(f, 1);
 }
 
+// Asks the question until the answer is no; each yes reads the text and asks again.
+void offer(Form& f, Trip& t, const char* question, void (*read)(Form&)) {
+    for (;;) {
+        clearScreen(t);
+        clk(f);
+        t.prompt = question;
+        sayLine(f, t);
+        yesNo(f, t);
+        if (t.answer == 2) return;
+        if (t.answer == 1) read(f);
+    }
+}
+
 void title(Form& f, Trip& t, const GameOptions& options) {
     t.prompt = "Dravlen. version 3";
     sayLine(f, t);
@@ -70,24 +83,8 @@ void title(Form& f, Trip& t, const GameOptions& options) {
     t.prompt = " By Brannock ";
     sayLine(f, t);
 
-    for (;;) {
-        clearScreen(t);
-        clk(f);
-        t.prompt = " Would you like to reed the instructions? ";
-        sayLine(f, t);
-        yesNo(f, t);
-        if (t.answer == 2) break;
-        if (t.answer == 1) readins(f);
-    }
-    for (;;) {
-        clearScreen(t);
-        clk(f);
-        t.prompt = "Would you like to reed the special key instructions?";
-        sayLine(f, t);
-        yesNo(f, t);
-        if (t.answer == 2) break;
-        if (t.answer == 1) spekey(f);
-    }
+    offer(f, t, " Would you like to reed the instructions? ", readins);
+    offer(f, t, "Would you like to reed the special key instructions?", spekey);
 }
 
 }  // namespace

@@ -277,28 +277,14 @@ void adjvol(Form& f) {
         getkey(f);
         stopspeech(f);
         if (f.g == "13") break;
-        if (f.g == "38") {
-            f.vv += 5;
-            if (f.vv >= 100) {
-                f.vv = 100;
-                f.p.speech.setVolume(100);
-                say2(f, " maximum ");
-            } else {
-                f.p.speech.setVolume(engineInt(f.vv));
-                say2(f, " louder ");
-            }
-            continue;
-        }
-        if (f.g == "40") {
-            f.vv -= 5;
-            if (f.vv <= 0) {
-                f.vv = 0;
-                f.p.speech.setVolume(0);
-                say2(f, " minimum ");
-            } else {
-                f.p.speech.setVolume(engineInt(f.vv));
-                say2(f, " quieter ");
-            }
+        if (f.g == "38" || f.g == "40") {
+            // Five steps a press; the voice reaches its bounds exactly at 0 and 100.
+            const bool up = f.g == "38";
+            f.vv += up ? 5 : -5;
+            const bool atBound = up ? f.vv >= 100 : f.vv <= 0;
+            if (atBound) f.vv = up ? 100 : 0;
+            f.p.speech.setVolume(engineInt(f.vv));
+            say2(f, atBound ? (up ? " maximum " : " minimum ") : (up ? " louder " : " quieter "));
             continue;
         }
         if (f.g != "112") saykey(f);
