@@ -16,5 +16,6 @@ if [ ${#missing[@]} -gt 0 ]; then
   DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
 fi
 
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# DRAVLEN_WERROR=ON (CI sets it) turns every compiler warning into an error.
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDRAVLEN_WERROR="${DRAVLEN_WERROR:-OFF}"
 cmake --build build -j"$(nproc)"

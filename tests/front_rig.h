@@ -8,7 +8,7 @@
 
 #include "frontend/form.h"
 #include "harness.h"
-#include "road/trip.h"
+#include "world/trip.h"
 
 namespace dravlen::testing {
 

@@ -9,6 +9,7 @@
 #include <optional>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -66,6 +67,12 @@ struct RunOptions {
     std::string cwd;         // current folder during the run; the settings folder when empty
     std::string programDir;  // where the wave files are; the build folder when empty
 };
+
+inline RunOptions keysOnly(std::string keys) {
+    RunOptions o;
+    o.keys = std::move(keys);
+    return o;
+}
 
 struct RunResult {
     int status = 0;  // 0 the game came to its end, 3 the keys ran out

@@ -6,7 +6,7 @@
 #include <fstream>
 #include <tuple>
 
-#include "app/ending.h"
+#include "dialogue/ending.h"
 #include "frontend/instructions.h"
 #include "frontend/keys.h"
 #include "front_rig.h"
@@ -17,7 +17,7 @@ using Lines = std::vector<std::string>;
 namespace fs = std::filesystem;
 
 TEST(FrontGame, TheTitleAndTheOffersReadTheInstructionsAndTheSpecialKeysOnYes) {
-    auto r = runScript({.keys = "enter x n y f1 n"});
+    auto r = runScript(keysOnly("enter x n y f1 n"));
     EXPECT_EQ(r.status, 3);
     const std::string offer1 = " Would you like to reed the instructions? ";
     const std::string offer2 = "Would you like to reed the special key instructions?";
@@ -63,7 +63,9 @@ TEST(FrontGame, EscAtTheFirstOfferSavesAndLeavesAndTheLauncherStartsOnlyWhenAnEx
             std::ofstream(path) << "#!/bin/sh\n";
             fs::permissions(path, c.perms);
         }
-        auto r = runScript({.keys = c.name ? "esc y" : "esc enter", .cwd = cwd});
+        RunOptions o = keysOnly(c.name ? "esc y" : "esc enter");
+        o.cwd = cwd;
+        auto r = runScript(o);
         Lines handOff;  // the beeps and launches, in order
         for (auto& e : r.events)
             if (e.op == "beep" || e.op == "launch") handOff.push_back(e.op + e.text);
@@ -87,14 +89,18 @@ TEST(FrontGame, EscAtTheFirstOfferSavesAndLeavesAndTheLauncherStartsOnlyWhenAnEx
 TEST(FrontGame, SpecialKeysAreServicedAtAnyWaitAndTheirSettingsAreThereInTheNextRun) {
     std::string dir = freshDir("-kept");
     // Rate up twice (Ctrl), voice volume down once and sound volume down once (F4), next voice (F12), F5.
-    auto first = runScript({.keys = "ctrl up up enter f4 down enter down enter f12 n y f5 esc enter", .dir = dir});
+    RunOptions firstRun = keysOnly("ctrl up up enter f4 down enter down enter f12 n y f5 esc enter");
+    firstRun.dir = dir;
+    auto first = runScript(firstRun);
     EXPECT_EQ(first.status, 0);
     ASSERT_EQ(first.transcript.size(), 15u);  // the offer once; each key serviced, then Esc taken as the answer
     EXPECT_EQ(first.transcript[5] + first.transcript[7], " quieter  quieter ");
     EXPECT_EQ(Lines(first.transcript.begin() + 10, first.transcript.end()),
               (Lines{"do you want to use this voice", " no ", specialKeyText(), " exit game? ", " yes "}));
     EXPECT_EQ(readLines(dir + "/dravlen.cfg"), (Lines{" 1 ", " 2 ", " 85 ", "-100 "}));
-    auto second = runScript({.keys = "n n", .dir = dir});
+    RunOptions secondRun = keysOnly("n n");
+    secondRun.dir = dir;
+    auto second = runScript(secondRun);
     auto firstSet = [&](const std::string& op) {  // the value first set
         return std::find_if(second.events.begin(), second.events.end(), [&](auto& e) { return e.op == op; })->value;
     };

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "app/ending.h"
+#include "dialogue/ending.h"
 #include "frontend/entry.h"
 #include "frontend/keys.h"
 #include "frontend/speech.h"

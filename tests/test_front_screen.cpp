@@ -3,7 +3,7 @@
 
 #include <tuple>
 
-#include "app/ending.h"
+#include "dialogue/ending.h"
 #include "dialogue/screen.h"
 #include "front_rig.h"
 

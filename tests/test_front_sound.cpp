@@ -43,13 +43,13 @@ TEST(FrontSound, EngineFadesStepByHundredthsOfADecibelOverHalfASecond) {
     r.sound(45, 0.2);
     r.f.engineBuf = r.f.p.sound.load(soundPath(r.f, 46));
     r.f.wavol = -3500;
-    engineStartSound(r.f, r.t);
+    engineStartSound(r.f, r.t.wetWeather);
     auto up = r.values("sound.volume", r.f.engineBuf);
     ASSERT_EQ(up.size(), 1u + 6501u);  // -10000 before playing, then -10000 up to -3500
     for (size_t i = 1; i < up.size(); ++i) ASSERT_EQ(up[i], -10000 + static_cast<long>(i) - 1);
     EXPECT_GT(r.sp.now(), 13.99);  // the start sound plays to its end
     double before = r.sp.now();
-    engineStopSound(r.f, r.t);
+    engineStopSound(r.f);
     auto down = r.values("sound.volume", r.f.engineBuf);
     ASSERT_EQ(down.size(), up.size() + 10000u);
     EXPECT_EQ(down[up.size()], -1);

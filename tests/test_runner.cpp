@@ -121,8 +121,11 @@ TEST(Runner, BangTokenCutsTheOpeningSoundShort) {
     // Without a key the opening sound plays to its end.
     Outcome whole = runner("--seed 1 --keys \"\" --dir '" + d + "' --events ev2.jsonl", d);
     ASSERT_EQ(whole.status, 3);
-    for (auto& l : jsonLines(d + "/ev2.jsonl"))
-        if (l.find("\"op\":\"sound.stop\",\"id\":4") != std::string::npos) EXPECT_GT(std::stod(l.substr(5)), 4.0);
+    for (auto& l : jsonLines(d + "/ev2.jsonl")) {
+        if (l.find("\"op\":\"sound.stop\",\"id\":4") != std::string::npos) {
+            EXPECT_GT(std::stod(l.substr(5)), 4.0);
+        }
+    }
 }
 
 TEST(Runner, InteractiveModeAsksForEachKeyAndEchoesTheTranscript) {

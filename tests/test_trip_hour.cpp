@@ -180,7 +180,7 @@ TEST(Sounds, WeatherLoopsAndPassingTraffic) {
         r.t.wetWeather = static_cast<int16_t>(wet);
         r.t.blizzard = static_cast<int16_t>(blizzard);
         ambientSounds(r.f, r.t);
-        EXPECT_EQ(std::tuple(on(r.f.wetBuf), on(r.f.blizzardBuf), r.t.wetLoopOn, r.t.windLoopOn),
+        EXPECT_EQ(std::tuple(on(r.f.wetBuf), on(r.f.blizzardBuf), r.f.wetLoopOn, r.f.windLoopOn),
                   std::tuple(wet == 1, blizzard == 1, wet, blizzard));
     }
     // Roll 13 plays the overhead sound 8 centred after a second, without a side draw; roll 1

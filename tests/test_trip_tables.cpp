@@ -9,7 +9,7 @@
 
 #include "dialogue/setup.h"
 #include "road/hour.h"
-#include "world/clock.h"
+#include "dialogue/clock.h"
 #include "world/numbers.h"
 #include "world/routes.h"
 

@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "app/ending.h"  // GameOver, for the steps that end the game
+#include "dialogue/ending.h"  // GameOver, for the steps that end the game
 #include "frontend/form.h"
 #include "harness.h"
-#include "road/trip.h"
+#include "world/trip.h"
 #include "world/routes.h"
 
 namespace dravlen::testing {

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "app/ending.h"
+#include "dialogue/ending.h"
 #include "dialogue/screen.h"
 #include "frontend/form.h"
 #include "frontend/instructions.h"
@@ -13,7 +13,7 @@
 #include "frontend/sound.h"
 #include "frontend/speech.h"
 #include "road/loop.h"
-#include "road/trip.h"
+#include "world/trip.h"
 
 namespace dravlen {
 

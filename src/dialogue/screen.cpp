@@ -1,7 +1,7 @@
 // Screen memory, yes/no questions, the key and digit readers: what every screen speaks and asks with.
 #include "dialogue/screen.h"
 
-#include "app/ending.h"
+#include "dialogue/ending.h"
 #include "frontend/keys.h"
 #include "frontend/speech.h"
 

@@ -4,13 +4,13 @@
 #include <cctype>
 #include <cstdlib>
 
-#include "app/ending.h"
+#include "dialogue/ending.h"
 #include "dialogue/screen.h"
 #include "frontend/entry.h"
 #include "frontend/keys.h"
 #include "frontend/sound.h"
 #include "frontend/speech.h"
-#include "world/clock.h"
+#include "dialogue/clock.h"
 #include "world/numbers.h"
 #include "world/routes.h"
 
@@ -292,7 +292,7 @@ void routeMenu(Form& f, Trip& t) {
         line(f, t, "     Which route do you choose? ");
     }));
     clearScreen(t);
-    engineStartSound(f, t);
+    engineStartSound(f, t.wetWeather);
     const RouteChoice& c = kRouteChoices[t.routeChoice - 1];
     t.route = c.route;
     t.roadFactor = c.roadFactor;

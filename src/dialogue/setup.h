@@ -4,7 +4,7 @@
 #include <string>
 
 #include "frontend/form.h"
-#include "road/trip.h"
+#include "world/trip.h"
 
 namespace dravlen {
 

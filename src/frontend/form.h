@@ -38,6 +38,9 @@ struct Form {
     SoundId wetBuf = 0;
     SoundId blizzardBuf = 0;
     SoundId engineBuf = 0;
+    // Whether the wet-road loop / the blizzard loop is playing.
+    int16_t wetLoopOn = 0;
+    int16_t windLoopOn = 0;
 
     // Transcript of every spoken line (dravlog.txt). Flushed after every line.
     std::ofstream transcript;

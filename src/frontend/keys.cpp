@@ -1,7 +1,7 @@
 // Key input: the pending key, the waits every question is built on, and the global special keys.
 #include "frontend/keys.h"
 
-#include "app/ending.h"
+#include "frontend/leave.h"
 #include "frontend/settings.h"
 #include "frontend/speech.h"
 

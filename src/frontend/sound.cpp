@@ -95,42 +95,42 @@ void play3(Form& f, int n, int side) {
     oneShot(f, n, pan, true, false);
 }
 
-void startWetLoop(Form& f, Trip& t) {
-    if (t.wetLoopOn == 1 || t.wetWeather == 0) return;
-    t.wetLoopOn = 1;
+void startWetLoop(Form& f, int16_t wetWeather) {
+    if (f.wetLoopOn == 1 || wetWeather == 0) return;
+    f.wetLoopOn = 1;
     f.p.sound.play(f.wetBuf, true);
 }
 
-void stopWetLoop(Form& f, Trip& t) {
-    if (t.wetLoopOn == 0) return;
+void stopWetLoop(Form& f) {
+    if (f.wetLoopOn == 0) return;
     f.p.sound.stop(f.wetBuf);
-    t.wetLoopOn = 0;
+    f.wetLoopOn = 0;
 }
 
-void startBlizzardLoop(Form& f, Trip& t) {
-    if (t.windLoopOn == 1) return;
-    t.windLoopOn = 1;
+void startBlizzardLoop(Form& f) {
+    if (f.windLoopOn == 1) return;
+    f.windLoopOn = 1;
     f.p.sound.play(f.blizzardBuf, true);
 }
 
-void stopBlizzardLoop(Form& f, Trip& t) {
-    if (t.windLoopOn == 0) return;
+void stopBlizzardLoop(Form& f) {
+    if (f.windLoopOn == 0) return;
     f.p.sound.stop(f.blizzardBuf);
-    t.windLoopOn = 0;
+    f.windLoopOn = 0;
 }
 
-void engineStopSound(Form& f, Trip& t, int n) {
+void engineStopSound(Form& f, int n) {
     startShot(f, n, 0, false);
     fade(f, f.engineBuf, -1, -10000);
     f.p.sound.stop(f.engineBuf);
     waitShot(f, false);
-    stopWetLoop(f, t);
+    stopWetLoop(f);
     endShot(f);
 }
 
-void engineStartSound(Form& f, Trip& t) {
+void engineStartSound(Form& f, int16_t wetWeather) {
     startShot(f, 44, 0, false);
-    startWetLoop(f, t);
+    startWetLoop(f, wetWeather);
     dy(f, 12);
     f.p.sound.setVolume(f.engineBuf, -10000);
     f.p.sound.play(f.engineBuf, true);

@@ -1,10 +1,10 @@
 // Sound effects: one-shot sounds, the three background loops and the engine sequences.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "frontend/form.h"
-#include "road/trip.h"
 
 namespace dravlen {
 
@@ -14,13 +14,16 @@ void play(Form& f, int n);             // once, to its end
 void play2(Form& f, int n);            // once, cut short by a key (left pending)
 void play3(Form& f, int n, int side);  // once, 0 centre, 1 left, 2 right, other centre
 
-void startWetLoop(Form& f, Trip& t);
-void stopWetLoop(Form& f, Trip& t);
-void startBlizzardLoop(Form& f, Trip& t);
-void stopBlizzardLoop(Form& f, Trip& t);
+// The weather loops. Each leaves a loop that is already as wanted alone; the wet-road loop
+// starts only in wet weather.
+void startWetLoop(Form& f, int16_t wetWeather);
+void stopWetLoop(Form& f);
+void startBlizzardLoop(Form& f);
+void stopBlizzardLoop(Form& f);
 
-void engineStartSound(Form& f, Trip& t);
-void engineStopSound(Form& f, Trip& t, int n = 45);  // 43 when arriving at a truck stop
+// The engine sequences also stop the wet-road loop, and start it again in wet weather.
+void engineStartSound(Form& f, int16_t wetWeather);
+void engineStopSound(Form& f, int n = 45);  // 43 when arriving at a truck stop
 void crashSound(Form& f);
 
 // Sets the engine loop's frequency to every value from `from` to `to`, 1 Hz apart, spread

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <iterator>
 
-#include "app/ending.h"
+#include "dialogue/ending.h"
 #include "dialogue/screen.h"
 #include "frontend/keys.h"
 #include "frontend/sound.h"
@@ -77,11 +77,6 @@ constexpr CauseRow kAccidentCauses[] = {
      {{}, 0, " A drunk driver rammed your rig.  Tough luck !", true}},
 };
 
-// ---- Passing traffic: the sounds that wait a whole second before they pass.
-
-constexpr int kLongPauseSounds[] = {3, 4, 5, 6, 8, 13, 15, 16};
-constexpr int kOverheadSound = 8;  // played centred
-
 constexpr int kF1 = 112;
 constexpr int kF4 = 115;
 
@@ -132,26 +127,6 @@ const AccidentCause& accidentCause(int fatigueRisk, int weatherRisk, int speed) 
     return std::prev(std::end(kAccidentCauses))->cause;
 }
 
-TrafficPick trafficPick(int n) {
-    if (n % 2 == 0) return {0, 0, false};
-    const int sound = (n + 3) / 2;
-    double pause = 0.1;
-    for (int s : kLongPauseSounds)
-        if (s == sound) pause = 1;
-    return {sound, pause, sound == kOverheadSound};
-}
-
-double asWritten(double x) {
-    char text[40];
-    std::snprintf(text, sizeof text, "%.12g", x);
-    return std::strtod(text, nullptr);
-}
-
-double cutDecimals(double x, int places) {
-    const double scale = std::pow(10.0, places);
-    return Int(asWritten(x * scale)) / scale;
-}
-
 // ---------------------------------------------------------------------------------------------
 
 void fatigueStep(Trip& t) {
@@ -174,13 +149,13 @@ void weatherStep(Trip& t) {
 
 void ambientSounds(Form& f, Trip& t) {
     if (t.wetWeather == 1)
-        startWetLoop(f, t);
+        startWetLoop(f, t.wetWeather);
     else
-        stopWetLoop(f, t);
+        stopWetLoop(f);
     if (t.blizzard == 1)
-        startBlizzardLoop(f, t);
+        startBlizzardLoop(f);
     else
-        stopBlizzardLoop(f, t);
+        stopBlizzardLoop(f);
 }
 
 void speedQuestion(Form& f, Trip& t) {
@@ -275,7 +250,7 @@ void flatTireRoll(Form& f, Trip& t) {
 
     say(f, t, " You just blew a tire !!", true);
     dy(f, 0.2);
-    engineStopSound(f, t);
+    engineStopSound(f);
     if (t.spareTires != 0) {
         play(f, 37);
         t.tireWear -= 2 * t.spareTires;
@@ -287,7 +262,7 @@ void flatTireRoll(Form& f, Trip& t) {
         // The driver was awake through the change: the hours count as for the tow truck.
         t.hoursAwake += h;
         dy(f, 0.2);
-        engineStartSound(f, t);
+        engineStartSound(f, t.wetWeather);
     } else {
         play(f, 39);
         play(f, 38);
@@ -301,7 +276,7 @@ void flatTireRoll(Form& f, Trip& t) {
         t.expenses += 400;
         dy(f, 0.2);
         play(f, 37);
-        engineStartSound(f, t);
+        engineStartSound(f, t.wetWeather);
     }
 }
 
@@ -312,59 +287,6 @@ void fuelStep(Form& f, Trip& t) {
     t.burn = t.speed / milesPerGallon;
     t.fuel -= t.burn;
     if (t.fuel < 0) dryTank(f, t);
-}
-
-void dryTank(Form& f, Trip& t) {
-    t.burn += t.fuel;  // what the tank really held this hour
-    t.fuel = 0;
-    t.speed = 0;
-    t.lastSpeed = 0;
-    const double miles = asWritten(t.burn * (4.5 - 0.2 * t.offPace));
-    t.odometer = static_cast<int16_t>(t.odometer + rounded(miles));
-    dy(f, 5);
-    trafficSound(f, t);
-    engineStopSound(f, t);
-    if (t.cargo == 1) play(f, 41);
-    say(f, t, " After" + number(cutDecimals(miles, 2)) + "more miles, you ran out of fuel  ( DUMMY !! )",
-        true);
-    dryTankWhileWaiting(f, t);
-}
-
-void dryTankWhileWaiting(Form& f, Trip& t) {
-    if (t.engineOff == 1 && t.cargo == 1) play(f, 41);
-    say(f, t, "     It cost $200 to get a barrel of diesel delivered.", true);
-    t.expenses += 200;
-    dy(f, 0.2);
-    for (int n : {39, 38, 36, 31, 40}) play(f, n);
-    t.fuel = 55;
-    const int wasted = static_cast<int>(Int(t.rng.rnd() * 5));
-    t.tripHours += wasted;
-    t.hoursAwake += wasted;
-    say(f, t, "          You also wasted" + number(wasted) + "hours by your carelessness.", true);
-    referOffDamage(f, t);
-}
-
-void referOffDamage(Form& f, Trip& t) {
-    if (t.cargo == 1) {
-        t.damagePoints += static_cast<int16_t>(Int(t.rng.rnd() * 3));
-        say(f, t, "Sitting with the refer unit off is damaging the oranges.", true);
-    }
-    if (t.engineOff == 1) {
-        t.engineOff = 0;
-        dy(f, 0.2);
-    } else {
-        dy(f, 0.2);
-        engineStartSound(f, t);
-    }
-}
-
-void trafficSound(Form& f, Trip& t) {
-    const int n = static_cast<int>(Int(t.rng.rnd() * 33)) + 1;
-    const TrafficPick pick = trafficPick(n);
-    if (pick.sound == 0) return;
-    const int side = pick.centred ? 0 : static_cast<int>(Int(t.rng.rnd() * 2)) + 1;
-    dy(f, pick.pause);
-    play3(f, pick.sound, side);
 }
 
 void statusReadout(Form& f, Trip& t) {

@@ -4,7 +4,8 @@
 #include <string>
 
 #include "frontend/form.h"
-#include "road/trip.h"
+#include "stops/roadside.h"
+#include "world/trip.h"
 
 namespace dravlen {
 
@@ -38,13 +39,6 @@ struct AccidentCause {
 };
 const AccidentCause& accidentCause(int fatigueRisk, int weatherRisk, int speed);
 
-struct TrafficPick {
-    int sound;      // 0: nothing this time
-    double pause;   // seconds before the sound
-    bool centred;   // played centred instead of on a random side
-};
-TrafficPick trafficPick(int n);  // n = Int(Rnd x 33) + 1
-
 // --- The steps, in the order the driving loop calls them.
 
 void fatigueStep(Trip& t);
@@ -54,18 +48,6 @@ void speedQuestion(Form& f, Trip& t);
 void accidentRoll(Form& f, Trip& t);  // an accident ends the game
 void flatTireRoll(Form& f, Trip& t);
 void fuelStep(Form& f, Trip& t);
-void dryTank(Form& f, Trip& t);
-void dryTankWhileWaiting(Form& f, Trip& t);  // entered with engineOff = 1 by the rock slide
-void referOffDamage(Form& f, Trip& t);       // entered with engineOff = 1 by the truck stop
-void trafficSound(Form& f, Trip& t);
 void statusReadout(Form& f, Trip& t);
-
-// x to 12 significant digits: the value as people write it, without the noise that binary
-// fractions gather (3.4999999999999964 from 1.4 gallons at 2.5 miles a gallon is 3.5; a tank
-// worked down hour by hour to 0.0999999999999964 gallons still holds a tenth).
-double asWritten(double x);
-// Cuts x to the given number of decimals, as written (0.37 stays 0.37 though its binary
-// value is a hair below).
-double cutDecimals(double x, int places);
 
 }  // namespace dravlen

@@ -9,7 +9,7 @@
 #include "road/police.h"
 #include "stops/arrival.h"
 #include "stops/truckstop.h"
-#include "world/clock.h"
+#include "dialogue/clock.h"
 
 namespace dravlen {
 

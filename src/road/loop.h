@@ -2,7 +2,7 @@
 #pragma once
 
 #include "frontend/form.h"
-#include "road/trip.h"
+#include "world/trip.h"
 
 namespace dravlen {
 

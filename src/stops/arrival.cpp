@@ -1,7 +1,7 @@
 // Arrival in New York: delivery of the load and the settlement of the trip.
 #include "stops/arrival.h"
 
-#include "app/ending.h"
+#include "dialogue/ending.h"
 
 namespace dravlen {
 

@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 
 namespace dravlen {
 
@@ -17,6 +18,17 @@ std::string number(double x) {
     std::string digits = buf;
     if (digits.size() > 1 && digits[0] == '0' && digits[1] == '.') digits.erase(0, 1);
     return (x < 0 ? "-" : " ") + digits;
+}
+
+double asWritten(double x) {
+    char text[40];
+    std::snprintf(text, sizeof text, "%.12g", x);
+    return std::strtod(text, nullptr);
+}
+
+double cutDecimals(double x, int places) {
+    const double scale = std::pow(10.0, places);
+    return Int(asWritten(x * scale)) / scale;
 }
 
 }  // namespace dravlen

@@ -14,4 +14,12 @@ double rounded(double x);
 // 15 significant digits, so that binary fractions read as people write them (" 12.34", " 65").
 std::string number(double x);
 
+// x to 12 significant digits: the value as people write it, without the noise that binary
+// fractions gather (3.4999999999999964 from 1.4 gallons at 2.5 miles a gallon is 3.5; a tank
+// worked down hour by hour to 0.0999999999999964 gallons still holds a tenth).
+double asWritten(double x);
+// Cuts x to the given number of decimals, as written (0.37 stays 0.37 though its binary
+// value is a hair below).
+double cutDecimals(double x, int places);
+
 }  // namespace dravlen

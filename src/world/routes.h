@@ -1,7 +1,7 @@
 // The three routes from Los Angeles to New York: places, roads, miles and the events at each place.
 #pragma once
 
-#include "road/trip.h"
+#include "world/trip.h"
 
 namespace dravlen {
 

@@ -73,8 +73,6 @@ struct Trip {
     std::string weatherText;
     int16_t wetWeather = 0;
     int16_t blizzard = 0;
-    int16_t wetLoopOn = 0;
-    int16_t windLoopOn = 0;
     double tireWear = 10;
     double spareTires = 1;
     int16_t hoursSinceStopOffer = 0;

@@ -1,8 +1,7 @@
-// The way out: the exit question, the ending, saving, and the hand-off to the launcher.
-#include "app/ending.h"
+// The way out that every wait can reach: saving and leaving, and the hand-off to the launcher.
+#include "frontend/leave.h"
 
 #include <algorithm>
-#include <array>
 #include <cctype>
 #include <filesystem>
 #include <system_error>
@@ -10,18 +9,13 @@
 
 #include "frontend/keys.h"
 #include "frontend/settings.h"
-#include "frontend/sound.h"
 #include "frontend/speech.h"
-#include "world/numbers.h"
 
 namespace fs = std::filesystem;
 
 namespace dravlen {
 
 namespace {
-
-// Farewell sounds by the number drawn, 1 to 7.
-constexpr std::array<int, 8> kFarewellSounds = {0, 4, 34, 35, 41, 40, 29, 30};
 
 std::string lower(std::string s) {
     for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -54,62 +48,6 @@ std::string findLauncher() {
     if (!exe.empty()) return exe.front().string();
     if (!plain.empty()) return plain.front().string();
     return "";
-}
-
-void exitQuestion(Form& f, Trip& t) {
-    for (;;) {
-        say2(f, " exit game? ");
-        t.answer = 1;
-        bool again = false;
-        while (!again) {
-            say2(f, t.answer == 1 ? " yes " : " no ");
-            getkey(f);
-            if (f.g == "13") {
-                saykey(f);
-                if (t.answer == 2) {
-                    t.answer = 3;
-                    clk(f);
-                    return;
-                }
-                saveAndLeave(f);
-            }
-            if (f.g2 == "n") {
-                t.answer = 3;
-                saykey(f);
-                clk(f);
-                return;
-            }
-            if (f.g2 == "y") {
-                saykey(f);
-                saveAndLeave(f);
-            }
-            if (f.g == "38" || f.g == "40") {
-                t.answer = t.answer == 1 ? 2 : 1;
-                continue;
-            }
-            again = true;
-        }
-    }
-}
-
-void gameEnding(Form& f, Trip& t) {
-    f.p.sound.stop(f.shotBuf);
-    f.p.sound.stop(f.wetBuf);
-    f.p.sound.stop(f.blizzardBuf);
-    f.p.sound.stop(f.engineBuf);
-    t.farewellPass = 0;
-    for (;;) {
-        int n;
-        do {
-            n = static_cast<int>(Int(t.rng.rnd() * 7)) + 1;
-        } while (n == t.lastFarewell);
-        t.lastFarewell = n;
-        play(f, kFarewellSounds[n]);
-        if (t.farewellPass != 0) break;
-        t.farewellPass = 1;
-    }
-    play2(f, 1);
-    saveAndLeave(f);
 }
 
 void saveAndLeave(Form& f) {

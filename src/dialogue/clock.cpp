@@ -1,5 +1,5 @@
 // The clock readout: day and time of the trip clock, spoken at the head of a screen.
-#include "world/clock.h"
+#include "dialogue/clock.h"
 
 #include "dialogue/screen.h"
 #include "frontend/speech.h"
