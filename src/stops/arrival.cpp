@@ -9,4 +9,6 @@ namespace dravlen {
 // straight to the end of the game.
 void arrival(Form& f, Trip& t) { gameEnding(f, t); }
 
+void repossession(Form& f, Trip& t, const std::vector<std::string>&) { gameEnding(f, t); }
+
 }  // namespace dravlen

@@ -79,9 +79,13 @@ struct Trip {
     double hourStart = 0;    // monotonic seconds when the speed was entered
     double expenses = 190;
     int16_t tickets = 0;
+    int lastSiren = 0;       // the siren picked at the last police stop, 1 to 3
     double eventCode = 0;
     int16_t engineOff = 0;
     int16_t damagePoints = 0;
+
+    // Game-level: the sum of the net profits of the run's trips, before rounding.
+    double runningProfit = 0;
 
     // End of game.
     int lastFarewell = 0;
