@@ -1,0 +1,227 @@
+// Arrival and settlement on the scripted platform: the warehouse hours, the contracts, the verdicts,
+// replays with unchanged figures, and the repossession after a revoked licence.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "frontend/speech.h"
+#include "stops/arrival.h"
+#include "trip_rig.h"
+
+namespace dravlen {
+namespace {
+
+using testing::Lines;
+using testing::seedWhere;
+using testing::TripRig;
+
+const std::string kWelcome = " WELCOME TO NEW YORK";
+const std::string kClosed = " The warehouse is closed for the night.  Come back tomorrow.";
+const std::string kExpenses = "     Trip expenses totaled ", kTruck = "Truck payment, insurance and taxes cost ";
+const std::string kFreight = " Collect five cents a pound for freight.", kFreightTotal = "Total for load ";
+const std::string kLate = "     You're late!!  Subtract ten percent penalty.";
+const std::string kMail = " Postmaster pays 4.75 cents per pound on delivery.";
+const std::string kOranges = " Collect six-and-a-half cents per pound for good oranges.";
+const std::string kOrangesTotal = "     Total for the load ", kNet = "Net payment is ";
+const std::string kSpoiled = " Your oranges have spoiled.  Haul them to the dump!";
+const std::string kProfit = "Your net profit this trip was ", kGood = "     GOOD   WORK  !!";
+const std::string kDishes = "     You'd make more money washing dishes !";
+const std::string kBankrupt = "     You are bankrupt !!!", kRepossessed = " Your rig has been repossessed.";
+const std::string kPress = " press any key ";
+
+std::string usd(double a) { return dollarText(a); }
+
+struct Arrived {
+    Lines lines;
+    Trip t;
+    std::vector<int> sounds;
+};
+
+// Arrives with the given state and keys at the closing prompt (the last key ends the game).
+Arrived arrive(int cargo, double pounds, double expenses, int tripHours, const std::string& keys, uint32_t seed = 1,
+               int damage = 0) {
+    TripRig r(keys, seed);
+    r.t.cargo = static_cast<int16_t>(cargo);
+    r.t.pounds = pounds;
+    r.t.expenses = expenses;
+    r.t.tripHours = static_cast<int16_t>(tripHours);
+    r.t.tripCount = 1;
+    r.t.damagePoints = static_cast<int16_t>(damage);
+    EXPECT_THROW(arrival(r.f, r.t), GameOver);
+    return {r.lines, r.t, r.soundsPlayed()};
+}
+
+// The lines from the trip-time line up to the first " press any key ".
+Lines report(const Lines& all) {
+    Lines out;
+    bool on = false;
+    for (const auto& l : all) {
+        if (l.rfind(" You completed the trip in", 0) == 0) on = true;
+        if (on && l == kPress) break;
+        if (on) out.push_back(l);
+    }
+    return out;
+}
+
+TEST(Settlement, WarehouseHoursTripTimeAndTheFreightContract) {
+    struct Row {
+        int tripHours;
+        Lines clock;  // day and time lines spoken before the report
+        Lines report;
+        int hoursAfter;
+    } rows[] = {
+        {80, {" Day Thursday", " Time:  4 P.M. "},  // open; 3 days and 8 hours, on time
+         {" You completed the trip in 3days & 8hours.", kExpenses, usd(1000), kTruck, usd(340), kFreight,
+          kFreightTotal, usd(2000), kProfit, usd(660), kGood},
+         80},
+        {82, {" Day Thursday", " Time:  6 P.M. ", kClosed, " Day Friday", " Time:  8 A.M. "},  // closed until 8 A.M.
+         {" You completed the trip in 4days.", kExpenses, usd(1000), kTruck, usd(425), kFreight, kFreightTotal,
+          usd(2000), kLate, kProfit, usd(375), kGood},
+         96},
+        {94, {" Day Friday", " Time:  6 A.M. "},
+         {" You completed the trip in 3days & 22hours.", kExpenses, usd(1000), kTruck, usd(340), kFreight,
+          kFreightTotal, usd(2000), kProfit, usd(660), kGood},
+         94},
+        {95, {" Day Friday", " Time:  7 A.M. "},
+         {" You completed the trip in 3days & 23hours.", kExpenses, usd(1000), kTruck, usd(340), kFreight,
+          kFreightTotal, usd(2000), kLate, kProfit, usd(460), kGood},
+         95},
+        {101, {" Day Friday", " Time:  1 P.M. "},  // h = 5: still open
+         {" You completed the trip in 4days & 5hours.", kExpenses, usd(1000), kTruck, usd(425), kFreight,
+          kFreightTotal, usd(2000), kLate, kProfit, usd(375), kGood},
+         101},
+        {105, {" Day Friday", " Time:  5 P.M. "},  // h = 9: the last open hour
+         {" You completed the trip in 4days & 9hours.", kExpenses, usd(1000), kTruck, usd(425), kFreight,
+          kFreightTotal, usd(2000), kLate, kProfit, usd(375), kGood},
+         105},
+        {117, {" Day Saturday", " Time:  5 A.M. ", kClosed, " Day Saturday", " Time:  8 A.M. "},  // h = 21: closed
+         {" You completed the trip in 5days.", kExpenses, usd(1000), kTruck, usd(510), kFreight, kFreightTotal,
+          usd(2000), kLate, kProfit, usd(290), kGood},
+         120},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.tripHours);
+        Arrived a = arrive(2, 40000, 1000, row.tripHours, "x");
+        Lines head{kWelcome, ""};
+        head.insert(head.end(), row.clock.begin(), row.clock.end());
+        if (row.clock.size() > 2) head.insert(head.begin() + 4 + 1, "");  // the second readout's empty line
+        EXPECT_EQ(Lines(a.lines.begin(), a.lines.begin() + static_cast<long>(head.size())), head);
+        EXPECT_EQ(report(a.lines), row.report);
+        EXPECT_EQ(a.t.tripHours, row.hoursAfter);
+        EXPECT_EQ(a.t.expenses, 1000 + 85 * (row.hoursAfter / 24) + 85);  // the truck costs, added once
+    }
+}
+
+TEST(Settlement, ArrivalSoundsAndEverySoundStopped) {
+    Arrived a = arrive(3, 40000, 500, 80, "x");
+    // Traffic (maybe), the engine stopping (45), the fanfare, 32; then the farewells of the ending.
+    std::vector<int> fanfare{45, 34, 34, 35, 34, 32};
+    std::vector<int> got;
+    for (int n : a.sounds)
+        if (n >= 32 || n == 45) got.push_back(n);
+    ASSERT_GE(got.size(), fanfare.size());
+    EXPECT_EQ(std::vector<int>(got.begin(), got.begin() + 6), fanfare);
+}
+
+TEST(Settlement, MailAndOrangesAndTheVerdicts) {
+    struct Row {
+        const char* name;
+        int cargo;
+        double pounds, expenses;
+        int damage;
+        Lines tail;  // from the contract on
+    } rows[] = {
+        {"mail", 3, 40000, 1000, 0, {kMail, kProfit, usd(560), kGood}},
+        {"oranges, sound", 1, 40000, 1000, 0, {kOranges, kOrangesTotal, usd(2600), kProfit, usd(1260), kGood}},
+        {"oranges, 6 points: 30 percent off", 1, 40000, 1000, 6,
+         {kOranges, kOrangesTotal, usd(2600), "     Part of the load is damaged.  Subtract 30 percent", kNet, usd(1820),
+          kProfit, usd(480), kGood}},
+        {"oranges, 7 points: spoiled, a loss and bankruptcy", 1, 40000, 1000, 7,
+         {kSpoiled, "Bad trip. . . You lost $ 1390", kBankrupt, kRepossessed}},
+        {"profit 150: both lines", 2, 30000, 1010, 0, {kFreight, kFreightTotal, usd(1500), kProfit, "150 dollors", kGood, kDishes}},
+        {"profit 240: both, the average is below 250", 2, 30000, 920, 0,
+         {kFreight, kFreightTotal, usd(1500), kProfit, "240 dollors", kGood, kDishes}},
+        {"profit 300: good work only", 2, 30000, 860, 0, {kFreight, kFreightTotal, usd(1500), kProfit, "300 dollors", kGood}},
+        {"profit 80: dishes only", 2, 30000, 1080, 0, {kFreight, kFreightTotal, usd(1500), kProfit, "80 dollors", kDishes}},
+        {"a loss with cents", 2, 25000, 1190.5, 0,
+         {kFreight, kFreightTotal, usd(1250), "Bad trip. . . You lost $ 280.5", kBankrupt, kRepossessed}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        // tripHours 80: 3 days, truck costs 340, freight on time, no arrival damage to oranges.
+        Arrived a = arrive(row.cargo, row.pounds, row.expenses, 80, "x", 1, row.damage);
+        Lines got = report(a.lines);
+        ASSERT_GE(got.size(), 5u);
+        EXPECT_EQ(Lines(got.begin() + 5, got.end()), row.tail);
+    }
+}
+
+TEST(Settlement, OrangesLateArrivalDamageIsDrawnOnceAndReplayKeepsTheFigures) {
+    // A 6-day trip adds (6 - 4) x Int(Rnd x 3) points: 0, 2 or 4.
+    for (int k = 0; k < 3; ++k) {
+        SCOPED_TRACE(k);
+        // Draws: traffic roll (odd: also a side), then the damage draw.
+        const uint32_t seed = seedWhere(3, [k](const std::vector<double>& d) {
+            const int traffic = static_cast<int>(d[0] * 33) + 1;
+            const double damage = traffic % 2 == 0 ? d[1] : d[2];
+            return static_cast<int>(damage * 3) == k && traffic % 2 == 0;
+        });
+        Arrived a = arrive(1, 40000, 1000, 6 * 24, "f1 f2 esc n x", seed, 1);  // 8 A.M., 6 days: open
+        EXPECT_EQ(a.t.damagePoints, 1 + 2 * k);
+        // The report three times (first pass, F1, F2), identical, each followed by the prompt; Esc,
+        // "no" and the prompt again.
+        Lines first = report(a.lines);
+        int reports = 0;
+        for (const auto& l : a.lines) reports += l == first.front();
+        EXPECT_EQ(reports, 3);
+        size_t at = 0;
+        for (int pass = 0; pass < 3; ++pass) {
+            while (a.lines[at] != first.front()) ++at;
+            EXPECT_EQ(Lines(a.lines.begin() + static_cast<long>(at), a.lines.begin() + static_cast<long>(at + first.size())),
+                      first);
+            at += first.size();
+        }
+        EXPECT_EQ(Lines(a.lines.begin() + static_cast<long>(at), a.lines.end()),
+                  (Lines{kPress, " exit game? ", " yes ", kPress}));
+        EXPECT_EQ(a.t.expenses, 1000 + 85 * 6 + 85);  // the truck costs added once
+    }
+}
+
+TEST(Settlement, TripOfThreeDaysDrawsButAddsNoDamage) {
+    for (uint32_t seed = 1; seed <= 20; ++seed) {
+        Arrived a = arrive(1, 40000, 1000, 80, "x", seed, 2);
+        EXPECT_EQ(a.t.damagePoints, 2);
+    }
+}
+
+TEST(Settlement, RunningProfitCountsTheTripOnceBeforeRounding) {
+    TripRig r("f1 f3 x");
+    r.t.cargo = 3;
+    r.t.pounds = 33333;  // 1583.3175 dollars
+    r.t.expenses = 1000;
+    r.t.tripHours = 80;
+    r.t.tripCount = 1;
+    EXPECT_THROW(arrival(r.f, r.t), GameOver);
+    EXPECT_NEAR(r.t.runningProfit, 33333 * 0.0475 - 1340, 1e-9);
+    int profits = 0;
+    for (const auto& l : r.lines) profits += l == "243 dollors, and,  31 cents";
+    EXPECT_EQ(profits, 3);
+}
+
+TEST(Repossession, ReplaysTheJailLinesNotASettlement) {
+    TripRig r("f1 esc n f2 x");
+    r.t.cargo = 2;
+    r.t.pounds = 40000;
+    const Lines jail{"  You are sentenced to 30 days in jail for reckless driving.",
+                     " Your I.C.C. driver's license is revoked !"};
+    const double expenses = r.t.expenses;
+    EXPECT_THROW(repossession(r.f, r.t, jail), GameOver);
+    const Lines expected{kRepossessed, kPress, jail[0], jail[1], kRepossessed, kPress, " exit game? ", " yes ",
+                         kPress, jail[0], jail[1], kRepossessed, kPress};
+    EXPECT_EQ(Lines(r.lines.begin(), r.lines.begin() + static_cast<long>(expected.size())), expected);
+    EXPECT_EQ(r.t.expenses, expenses);  // nothing settled, nothing paid
+}
+
+}  // namespace
+}  // namespace dravlen
