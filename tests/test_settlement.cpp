@@ -146,6 +146,8 @@ TEST(Settlement, MailAndOrangesAndTheVerdicts) {
         {"profit 80: dishes only", 2, 30000, 1080, 0, {kFreight, kFreightTotal, usd(1500), kProfit, "80 dollors", kDishes}},
         {"a loss with cents", 2, 25000, 1190.5, 0,
          {kFreight, kFreightTotal, usd(1250), "Bad trip. . . You lost $ 280.5", kBankrupt, kRepossessed}},
+        {"a loss of half a dollar is still bankruptcy", 2, 25000, 910.5, 0,
+         {kFreight, kFreightTotal, usd(1250), "Bad trip. . . You lost $ .5", kBankrupt, kRepossessed}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -177,7 +179,8 @@ TEST(Settlement, OrangesLateArrivalDamageIsDrawnOnceAndReplayKeepsTheFigures) {
         EXPECT_EQ(reports, 3);
         size_t at = 0;
         for (int pass = 0; pass < 3; ++pass) {
-            while (a.lines[at] != first.front()) ++at;
+            while (at < a.lines.size() && a.lines[at] != first.front()) ++at;
+            ASSERT_LE(at + first.size(), a.lines.size());
             EXPECT_EQ(Lines(a.lines.begin() + static_cast<long>(at), a.lines.begin() + static_cast<long>(at + first.size())),
                       first);
             at += first.size();
