@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
+#include <optional>
 #include <sstream>
 #include <string>
 
@@ -134,6 +135,21 @@ int main(int argc, char** argv) {
     }
     options.onRandom = [&sp](double v) { sp.recordRandom(v); };
 
+    // Events stream to their file as they happen; without --events nothing is kept at all.
+    std::ofstream eventsFile;
+    std::optional<scripted::EventWriter> writer;
+    if (!eventsPath.empty()) {
+        eventsFile.open(eventsPath, std::ios::binary | std::ios::trunc);
+        if (!eventsFile) {
+            std::fprintf(stderr, "dravlen-script: cannot write the events file %s\n", eventsPath.c_str());
+            return 1;
+        }
+        writer.emplace(eventsFile);
+        sp.streamEvents([&writer](const scripted::Event& e) { writer->add(e); }, false);
+    } else {
+        sp.streamEvents(nullptr, false);
+    }
+
     int status = 0;
     try {
         Platform platform = sp.platform();
@@ -146,10 +162,10 @@ int main(int argc, char** argv) {
     }
     sp.record("exit", "", status);
 
-    if (!eventsPath.empty()) {
-        std::ofstream out(eventsPath, std::ios::binary | std::ios::trunc);
-        out << scripted::eventsToJson(sp.events());
-        if (!out) {
+    if (writer) {
+        writer->finish();
+        eventsFile.flush();
+        if (!eventsFile) {
             std::fprintf(stderr, "dravlen-script: cannot write the events file %s\n", eventsPath.c_str());
             if (status == 0) status = 1;
         }

@@ -86,11 +86,18 @@ struct ScriptedPlatform::Impl : Window, Clock, SpeechEngine, SoundDevice, System
     }
 
     std::vector<Event> events;
+    std::function<void(const Event&)> sink;
+    bool keepEvents = true;
+    // Nothing to record to: the runner without --events keeps nothing, and builds nothing.
+    bool recording() const { return keepEvents || sink; }
     void rec(Event e) {
+        if (!recording()) return;
         e.t = seconds();
-        events.push_back(std::move(e));
+        if (sink) sink(e);
+        if (keepEvents) events.push_back(std::move(e));
     }
     void rec(const std::string& op, const std::string& text = "", long value = 0, int id = 0) {
+        if (!recording()) return;
         Event e;
         e.op = op;
         e.text = text;
@@ -242,7 +249,8 @@ struct ScriptedPlatform::Impl : Window, Clock, SpeechEngine, SoundDevice, System
         }
         b.since = nowUs;
     }
-    void recSound(const std::string& op, SoundId id, long value) {
+    void recSound(const char* op, SoundId id, long value) {
+        if (!recording()) return;
         Event e;
         e.op = op;
         e.id = id;
@@ -368,6 +376,10 @@ void ScriptedPlatform::setProgramFolder(const std::string& dir) { impl_->program
 void ScriptedPlatform::requestClose() { impl_->closePending = true; }
 void ScriptedPlatform::setTimeLimit(double seconds) { impl_->timeLimit = seconds; }
 const std::vector<Event>& ScriptedPlatform::events() const { return impl_->events; }
+void ScriptedPlatform::streamEvents(std::function<void(const Event&)> sink, bool keep) {
+    impl_->sink = std::move(sink);
+    impl_->keepEvents = keep;
+}
 void ScriptedPlatform::record(const std::string& op, const std::string& text, long value) {
     impl_->rec(op, text, value);
 }
@@ -478,47 +490,65 @@ std::string jsonNumber(double v) {
 
 }  // namespace
 
+void EventWriter::writeRun() {
+    if (!folding_) return;
+    folding_ = false;
+    out_ << "{\"t\":" << jsonNumber(first_.t) << ",\"op\":" << jsonString(first_.op) << ",\"id\":" << first_.id;
+    if (steps_ > 1)
+        out_ << ",\"from\":" << first_.value << ",\"to\":" << last_.value << ",\"steps\":" << steps_
+             << ",\"until\":" << jsonNumber(last_.t) << "}\n";
+    else
+        out_ << ",\"value\":" << first_.value << "}\n";
+}
+
+void EventWriter::finish() { writeRun(); }
+
+void EventWriter::add(const Event& e) {
+    const bool foldable = e.op == "sound.volume" || e.op == "sound.frequency";
+    if (folding_ && foldable && e.op == first_.op && e.id == first_.id) {
+        last_ = e;
+        ++steps_;
+        return;
+    }
+    writeRun();
+    if (foldable) {
+        folding_ = true;
+        first_ = last_ = e;
+        steps_ = 1;
+        return;
+    }
+    std::ostream& out = out_;
+    out << "{\"t\":" << jsonNumber(e.t) << ",\"op\":" << jsonString(e.op);
+    if (e.op == "speak")
+        out << ",\"text\":" << jsonString(e.text) << ",\"flags\":" << e.value;
+    else if (e.op == "rate" || e.op == "volume" || e.op == "voice")
+        out << ",\"value\":" << e.value;
+    else if (e.op == "sound.load")
+        out << ",\"id\":" << e.id << ",\"sound\":" << e.sound << ",\"file\":" << jsonString(e.text);
+    else if (e.op == "sound.play")
+        out << ",\"id\":" << e.id << ",\"looped\":" << (e.value ? "true" : "false");
+    else if (e.op == "sound.stop" || e.op == "sound.release")
+        out << ",\"id\":" << e.id;
+    else if (e.op == "sound.pan" || e.op == "sound.position")
+        out << ",\"id\":" << e.id << ",\"value\":" << e.value;
+    else if (e.op == "message")
+        out << ",\"text\":" << jsonString(e.text);
+    else if (e.op == "launch")
+        out << ",\"program\":" << jsonString(e.text);
+    else if (e.op == "key")
+        out << ",\"token\":" << jsonString(e.text);
+    else if (e.op == "rnd")
+        out << ",\"value\":" << jsonNumber(e.real);
+    else if (e.op == "exit")
+        out << ",\"status\":" << e.value;
+    out << "}\n";
+}
+
 std::string eventsToJson(const std::vector<Event>& events) {
     std::ostringstream out;
-    for (size_t i = 0; i < events.size(); ++i) {
-        const Event& e = events[i];
-        out << "{\"t\":" << jsonNumber(e.t) << ",\"op\":" << jsonString(e.op);
-        if (e.op == "sound.volume" || e.op == "sound.frequency") {
-            // Fold a run of consecutive settings of the same buffer (a fade or a glide).
-            size_t j = i;
-            while (j + 1 < events.size() && events[j + 1].op == e.op && events[j + 1].id == e.id) ++j;
-            if (j > i) {
-                out << ",\"id\":" << e.id << ",\"from\":" << e.value << ",\"to\":" << events[j].value
-                    << ",\"steps\":" << (j - i + 1) << ",\"until\":" << jsonNumber(events[j].t) << "}\n";
-                i = j;
-                continue;
-            }
-            out << ",\"id\":" << e.id << ",\"value\":" << e.value << "}\n";
-            continue;
-        }
-        if (e.op == "speak")
-            out << ",\"text\":" << jsonString(e.text) << ",\"flags\":" << e.value;
-        else if (e.op == "rate" || e.op == "volume" || e.op == "voice")
-            out << ",\"value\":" << e.value;
-        else if (e.op == "sound.load")
-            out << ",\"id\":" << e.id << ",\"sound\":" << e.sound << ",\"file\":" << jsonString(e.text);
-        else if (e.op == "sound.play")
-            out << ",\"id\":" << e.id << ",\"looped\":" << (e.value ? "true" : "false");
-        else if (e.op == "sound.stop" || e.op == "sound.release")
-            out << ",\"id\":" << e.id;
-        else if (e.op == "sound.pan" || e.op == "sound.position")
-            out << ",\"id\":" << e.id << ",\"value\":" << e.value;
-        else if (e.op == "message")
-            out << ",\"text\":" << jsonString(e.text);
-        else if (e.op == "launch")
-            out << ",\"program\":" << jsonString(e.text);
-        else if (e.op == "key")
-            out << ",\"token\":" << jsonString(e.text);
-        else if (e.op == "rnd")
-            out << ",\"value\":" << jsonNumber(e.real);
-        else if (e.op == "exit")
-            out << ",\"status\":" << e.value;
-        out << "}\n";
+    {
+        EventWriter writer(out);
+        for (const Event& e : events) writer.add(e);
     }
     return out.str();
 }

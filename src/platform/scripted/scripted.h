@@ -21,6 +21,7 @@
 #include <deque>
 #include <functional>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -51,8 +52,27 @@ std::optional<Key> parseToken(const std::string& token);
 // Parses blank- and line-separated tokens; nullopt (with the bad token in *bad) on a bad token.
 std::optional<std::vector<Key>> parseTokens(const std::string& text, std::string* bad = nullptr);
 
-// Writes the events as JSON lines, folding runs of consecutive volume or frequency settings of
-// one buffer into one event with from, to and steps.
+// Writes events as JSON lines as they come, folding a run of consecutive volume or frequency
+// settings of one buffer (a fade or a glide) into one event with from, to and steps. Only the
+// run being folded is held, so a whole trip streams in constant memory.
+class EventWriter {
+public:
+    explicit EventWriter(std::ostream& out) : out_(out) {}
+    EventWriter(const EventWriter&) = delete;
+    EventWriter& operator=(const EventWriter&) = delete;
+    ~EventWriter() { finish(); }
+    void add(const Event& e);
+    void finish();  // writes the run being folded, if any
+
+private:
+    void writeRun();
+    std::ostream& out_;
+    bool folding_ = false;
+    Event first_, last_;
+    long steps_ = 0;
+};
+
+// The same as JSON lines in one text.
 std::string eventsToJson(const std::vector<Event>& events);
 
 class ScriptedPlatform {
@@ -77,6 +97,10 @@ public:
     // A yield past this virtual time throws std::runtime_error: a game that never ends is hung.
     // Default 1,000,000 seconds, far beyond any trip. So does the 50,000,000th yield.
     void setTimeLimit(double seconds);
+
+    // Every recorded event is handed to `sink` as it happens; with `keep` false the events are
+    // not also kept in memory, and events() stays empty.
+    void streamEvents(std::function<void(const Event&)> sink, bool keep);
 
     // What happened.
     const std::vector<Event>& events() const;
