@@ -2,8 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <chrono>
-#include <iostream>
 #include <string>
 #include <vector>
 
@@ -67,18 +65,14 @@ TEST(TripGame, SetupThroughEveryKindOfAnswerReadsLineByLine) {
     EXPECT_NE(std::search(sounds.begin(), sounds.end(), wanted.begin(), wanted.end()), sounds.end());
 }
 
-TEST(TripGame, AWholeTripToArrivalTakesMilliseconds) {
+TEST(TripGame, AWholeTripReachesNewYork) {
     // Seed 18 at 20 MPH drives the northern route to New York without an accident (with no truck
     // stop yet the tank runs dry about every five hours).
     RunOptions o;
     o.seed = 18;
     o.keys = "n n enter 4 0 0 0 0 enter enter enter n enter " + repeat("2 0", 250);
-    const auto start = std::chrono::steady_clock::now();
     auto res = runScript(o);
-    const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-    std::cout << "whole trip to arrival: " << ms << " ms real time for " << res.seconds << " s of game time\n";
     EXPECT_EQ(res.status, 0);
-    EXPECT_LT(ms, 3000);
     EXPECT_GT(res.seconds, 147 * 5) << "every hour lasts its 5 seconds";
     // Every place of the northern route passed once, in order; the last readout says 0 miles to
     // go (2710 is not beyond 2710) and the next hour arrives before its readout.
@@ -94,10 +88,13 @@ TEST(TripGame, AWholeTripToArrivalTakesMilliseconds) {
                              "Cleveland", "Pennsylvania border", "East Stroudsberg", "Washington Bridge"}));
     EXPECT_GT(dry, 10);
     EXPECT_EQ(dry, refer);
-    ASSERT_GE(res.transcript.size(), 5u);
-    EXPECT_EQ(Lines(res.transcript.end() - 5, res.transcript.end() - 3),
-              (Lines{"Miles to go:  0", " Cruising on city streets"}));
-    EXPECT_EQ(res.transcript.back(), " How fast do you wish to go? ");
+    const auto welcome = std::find(res.transcript.begin(), res.transcript.end(), " WELCOME TO NEW YORK");
+    ASSERT_NE(welcome, res.transcript.end());
+    ASSERT_GE(welcome - res.transcript.begin(), 5);
+    EXPECT_EQ(Lines(welcome - 5, welcome + 1), (Lines{"Miles to go:  0", " Cruising on city streets", " You are feeling  EXHAUSTED ",
+                                                     " Current weather: light snow", " How fast do you wish to go? ",
+                                                     " WELCOME TO NEW YORK"}));
+    EXPECT_EQ(res.transcript.back(), " press any key ");
 }
 
 TEST(TripGame, AnAccidentEndsTheGame) {

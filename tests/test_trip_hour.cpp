@@ -254,7 +254,7 @@ TEST(DrivingLoop, PlacesInLegOrderBeforeTheRoadAndTheLimitForOneHour) {
 }
 
 TEST(DrivingLoop, ArrivalNeedsMoreThanTheRouteLengthAndComesBeforeTheReadout) {
-    for (const char* keys : {"2 0", "3 0"}) {
+    for (const char* keys : {"2 0", "3 0 x"}) {
         TripRig r(keys);
         onTheRoad(r, 2);
         r.t.leg = 25;
@@ -264,7 +264,10 @@ TEST(DrivingLoop, ArrivalNeedsMoreThanTheRouteLengthAndComesBeforeTheReadout) {
             EXPECT_THROW(drivingHour(r.f, r.t), GameOver);
         else
             drivingHour(r.f, r.t);
-        EXPECT_EQ(r.lines.back(), arrived ? " How fast do you wish to go? " : "Miles to go:  0") << keys;
+        const auto question = std::find(r.lines.begin(), r.lines.end(), " How fast do you wish to go? ");
+        ASSERT_NE(question, r.lines.end());
+        EXPECT_EQ(*(question + 1), arrived ? " WELCOME TO NEW YORK" : "") << keys;
+        EXPECT_EQ(r.lines.back(), arrived ? " press any key " : "Miles to go:  0") << keys;
     }
 }
 
