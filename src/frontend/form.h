@@ -2,11 +2,11 @@
 #pragma once
 
 #include <cstdint>
-#include <fstream>
 #include <functional>
 #include <string>
 
 #include "platform/platform.h"
+#include "platform/files.h"
 
 namespace dravlen {
 
@@ -42,8 +42,8 @@ struct Form {
     int16_t wetLoopOn = 0;
     int16_t windLoopOn = 0;
 
-    // Transcript of every spoken line (dravlog.txt). Flushed after every line.
-    std::ofstream transcript;
+    // Transcript of every spoken line (dravlog.txt). Every line reaches the file as it is spoken.
+    LineFile transcript;
     // Called with every transcript line as it is written (the interactive runner echoes them).
     std::function<void(const std::string&)> transcriptEcho;
 

@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <system_error>
@@ -16,6 +16,7 @@
 #include "frontend/keys.h"
 #include "frontend/sound.h"
 #include "frontend/speech.h"
+#include "platform/files.h"
 #include "world/numbers.h"
 
 namespace fs = std::filesystem;
@@ -41,11 +42,9 @@ std::string currentFolder() {
 // separate them; the first thing that is not a finite number ends the list.
 std::vector<double> readNumbers(const fs::path& path) {
     std::vector<double> out;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return out;
-    std::string text(4096, '\0');
-    in.read(text.data(), static_cast<std::streamsize>(text.size()));
-    text.resize(static_cast<size_t>(in.gcount()));
+    std::optional<std::string> content = readRegularFile(path.string(), 4096);
+    if (!content) return out;
+    std::string& text = *content;
     for (char& c : text)
         if (c == ',' || c == '\r' || c == '\n' || c == '\t') c = ' ';
     std::istringstream words(text);
@@ -136,19 +135,12 @@ void printCFG(Form& f) {
     std::string target = findAnyCase(f.kp, kSettingsName);
     if (target.empty()) target = (fs::path(f.kp) / kSettingsName).string();
     std::string temp = target + ".tmp";
-    {
-        std::ofstream out(temp, std::ios::out | std::ios::trunc | std::ios::binary);
-        if (!out) return;
-        out << cfgNumber(f.nv) << cfgNumber(f.vr) << cfgNumber(f.vv) << cfgNumber(f.wavol);
-        out.flush();
-        if (!out) {
-            out.close();
-            std::error_code ec;
-            fs::remove(temp, ec);
-            return;
-        }
-    }
     std::error_code ec;
+    if (!writeRegularFile(temp, cfgNumber(f.nv) + cfgNumber(f.vr) + cfgNumber(f.vv) + cfgNumber(f.wavol))) {
+        // Only a file of our own making is cleared away; something else by that name stays.
+        if (fs::is_regular_file(fs::symlink_status(temp, ec))) fs::remove(temp, ec);
+        return;
+    }
     fs::rename(temp, target, ec);
     if (ec) fs::remove(temp, ec);
 }

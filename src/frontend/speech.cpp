@@ -12,27 +12,27 @@ namespace dravlen {
 void writeTranscriptLine(Form& f, const std::string& line) {
     // Once the game has begun to leave, the transcript is closed and nothing more belongs to it.
     if (f.leaving) return;
-    if (f.transcript.is_open()) {
-        // Flushed line by line, so a crash or a power cut loses nothing already spoken. A write
-        // that fails (disk full, folder gone) is forgotten: speech goes on regardless.
-        f.transcript << line << "\r\n";
-        f.transcript.flush();
-        if (!f.transcript) f.transcript.clear();
-    }
+    // Written line by line, so a crash or a power cut loses nothing already spoken. A write
+    // that fails (disk full, folder gone) is forgotten: speech goes on regardless.
+    f.transcript.write(line + "\r\n");
     if (f.transcriptEcho) f.transcriptEcho(line);
 }
 
-bool openTranscript(Form& f, const std::string& path) {
-    if (f.transcript.is_open()) f.transcript.close();
-    f.transcript.clear();
-    f.transcript.open(path, std::ios::out | std::ios::trunc | std::ios::binary);
-    return f.transcript.is_open();
+std::string openTranscript(Form& f, const std::string& path) {
+    // A second copy of the game playing from the same folder keeps its own transcript beside the
+    // first one's ("dravlog2.txt" ...), so neither loses or overwrites a line of the other.
+    const size_t dot = path.rfind(".txt");
+    for (int copy = 1; copy <= 9; ++copy) {
+        std::string name = path;
+        if (copy > 1) name = dot == std::string::npos ? path + std::to_string(copy) : path.substr(0, dot) + std::to_string(copy) + path.substr(dot);
+        LineFile::Open result = f.transcript.open(name);
+        if (result == LineFile::Open::ok) return name;
+        if (result == LineFile::Open::failed) return "";
+    }
+    return "";
 }
 
-void closeTranscript(Form& f) {
-    if (f.transcript.is_open()) f.transcript.close();
-    f.transcript.clear();
-}
+void closeTranscript(Form& f) { f.transcript.close(); }
 
 void say(Form& f, const std::string& text) {
     f.p.speech.speak(text, SpeakFlag::sync);

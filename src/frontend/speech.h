@@ -13,7 +13,9 @@ void saydoll(Form& f, double amount);         // speak a dollar amount ("2,500 d
 std::string dollarText(double amount);        // the text saydoll speaks
 void stopspeech(Form& f);                     // silence the voice and discard what is queued
 void writeTranscriptLine(Form& f, const std::string& line);  // one line to dravlog.txt (CRLF, flushed)
-bool openTranscript(Form& f, const std::string& path);  // emptied; false when it cannot be opened
+// Opens the transcript emptied; when another copy of the game holds it, the copy's own file
+// beside it ("dravlog2.txt" for "dravlog.txt"). Returns the file opened, empty when none could be.
+std::string openTranscript(Form& f, const std::string& path);
 void closeTranscript(Form& f);
 
 }  // namespace dravlen

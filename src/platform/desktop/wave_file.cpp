@@ -3,14 +3,30 @@
 
 #include <sndfile.h>
 
+#include "platform/files.h"
+
 namespace dravlen::desktop {
 
 WaveData readWaveFile(const std::string& path) {
     WaveData w;
     SF_INFO info{};
-    SNDFILE* f = sf_open(path.c_str(), SFM_READ, &info);
+    // Only a regular file is opened, and without blocking: a named pipe by that name would
+    // otherwise hold the game before its first word.
+    const int fd = openRegularForReading(path);
+    if (fd < 0) {
+        w.error = "not a readable regular file";
+        return w;
+    }
+    SNDFILE* f = sf_open_fd(fd, SFM_READ, &info, SF_TRUE);
     if (!f) {
         w.error = sf_strerror(nullptr);
+        return w;
+    }
+    // A rate no real sound file has is a damaged header: at 1 Hz a short file would play for
+    // a quarter of an hour.
+    if (info.samplerate < kLowestSoundRate || info.samplerate > kHighestSoundRate) {
+        w.error = "implausible sample rate";
+        sf_close(f);
         return w;
     }
     // Without this, 32-bit float files come out nearly silent through the short reader.

@@ -1,6 +1,8 @@
 // The scripted platform: virtual clock, scripted keys, recorded calls (see scripted.h).
 #include "platform/scripted/scripted.h"
 
+#include "platform/files.h"
+
 #include <unistd.h>
 
 #include <algorithm>
@@ -10,6 +12,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <optional>
 #include <sstream>
 #include <stdexcept>
 
@@ -19,43 +22,40 @@ namespace {
 
 constexpr double kYieldStep = 0.010;  // the real platform's event-wait granularity
 
-// Frames and rate of a RIFF/WAVE file, from its header alone. {0, 0} when it is not one.
+// Frames and rate of a RIFF/WAVE file, from its header alone. {0, 0} when it is not one, or
+// when it claims a sample rate no real sound file has. Every size in the header is bounded by
+// the file's own length, so a lying header costs nothing.
 std::pair<long, int> waveLength(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return {0, 0};
-    char riff[12];
-    if (!in.read(riff, 12) || std::string(riff, 4) != "RIFF" || std::string(riff + 8, 4) != "WAVE")
+    size_t fileSize = 0;
+    const std::optional<std::string> head = readRegularFile(path, 64 * 1024, &fileSize);
+    if (!head || head->size() < 12 || head->compare(0, 4, "RIFF") != 0 || head->compare(8, 4, "WAVE") != 0)
         return {0, 0};
-    auto le = [](const unsigned char* b, int n) {
+    const auto* b = reinterpret_cast<const unsigned char*>(head->data());
+    auto le = [b](size_t at, int n) {
         uint32_t v = 0;
-        for (int i = n - 1; i >= 0; --i) v = v << 8 | b[i];
+        for (int i = n - 1; i >= 0; --i) v = v << 8 | b[at + static_cast<size_t>(i)];
         return v;
     };
     int channels = 0, rate = 0, bits = 0;
-    while (in) {
-        unsigned char head[8];
-        if (!in.read(reinterpret_cast<char*>(head), 8)) break;
-        std::string id(reinterpret_cast<char*>(head), 4);
-        uint32_t size = le(head + 4, 4);
+    size_t at = 12;
+    while (at + 8 <= head->size()) {
+        const std::string id = head->substr(at, 4);
+        const uint64_t size = le(at + 4, 4);
+        at += 8;
         if (id == "fmt ") {
-            std::vector<unsigned char> fmt(size);
-            if (size < 16 || !in.read(reinterpret_cast<char*>(fmt.data()), size)) return {0, 0};
-            channels = static_cast<int>(le(fmt.data() + 2, 2));
-            rate = static_cast<int>(le(fmt.data() + 4, 4));
-            bits = static_cast<int>(le(fmt.data() + 14, 2));
-            if (size & 1) in.ignore(1);
+            if (size < 16 || at + size > head->size()) return {0, 0};
+            channels = static_cast<int>(le(at + 2, 2));
+            rate = static_cast<int>(le(at + 4, 4));
+            bits = static_cast<int>(le(at + 14, 2));
         } else if (id == "data") {
-            if (channels <= 0 || rate <= 0 || bits <= 0) return {0, 0};
+            if (channels <= 0 || bits <= 0 || rate < kLowestSoundRate || rate > kHighestSoundRate) return {0, 0};
             // A truncated file plays what is there.
-            auto here = in.tellg();
-            in.seekg(0, std::ios::end);
-            auto avail = static_cast<uint64_t>(in.tellg() - here);
-            uint64_t bytes = std::min<uint64_t>(size, avail);
-            long frames = static_cast<long>(bytes / (static_cast<uint64_t>(channels) * ((bits + 7) / 8)));
+            const uint64_t bytes = std::min<uint64_t>(size, fileSize > at ? fileSize - at : 0);
+            long frames = static_cast<long>(bytes / (static_cast<uint64_t>(channels) * static_cast<uint64_t>((bits + 7) / 8)));
             return {frames, frames > 0 ? rate : 0};
-        } else {
-            in.seekg(size + (size & 1), std::ios::cur);
         }
+        if (size + (size & 1) > fileSize) return {0, 0};
+        at += static_cast<size_t>(size + (size & 1));
     }
     return {0, 0};
 }
