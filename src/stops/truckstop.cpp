@@ -1,7 +1,6 @@
 // The truck stop: diesel, tires and sleep, offered from the fourth hour after the last stop.
 #include "stops/truckstop.h"
 
-#include <cmath>
 #include <string>
 
 #include "dialogue/clock.h"
@@ -163,7 +162,7 @@ double restHoursTyped(Form& f, Trip& t) {
     for (;;) {
         getter(f, t.prompt);
         const double hours = typedValue(f.r);
-        if (std::isfinite(hours) && hours <= kMostRestHours) return hours;
+        if (hours <= kMostRestHours) return hours;  // false for infinity (hundreds of digits) too
         say2(f, " You can rest at most 99 hours.");
     }
 }
