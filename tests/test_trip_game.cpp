@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <iterator>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "harness.h"
@@ -66,42 +68,44 @@ TEST(TripGame, SetupThroughEveryKindOfAnswerReadsLineByLine) {
 }
 
 TEST(TripGame, AWholeTripReachesNewYork) {
-    // Seed 18 at 20 MPH drives the northern route to New York without an accident (with no truck
-    // stop yet the tank runs dry about every five hours).
+    // Seed 1 at 20 MPH drives the northern route to New York without an accident, two new tires
+    // on, stopping every fourth hour for 100 gallons and eight hours of rest.
     RunOptions o;
-    o.seed = 18;
-    o.keys = "n n enter 4 0 0 0 0 enter enter enter n enter " + repeat("2 0", 250);
+    o.seed = 1;
+    o.keys = "n n enter 4 0 0 0 0 enter enter enter enter enter 2 enter enter " + repeat("2 0", 3) +
+             repeat("y 1 0 0 enter y 8 enter n 2 0 2 0 2 0 2 0", 34) + "x";
     auto res = runScript(o);
     EXPECT_EQ(res.status, 0);
-    EXPECT_GT(res.seconds, 147 * 5) << "every hour lasts its 5 seconds";
-    // Every place of the northern route passed once, in order; the last readout says 0 miles to
-    // go (2710 is not beyond 2710) and the next hour arrives before its readout.
+    EXPECT_GT(res.seconds, 136 * 5) << "every hour lasts its 5 seconds";
+    // Every place of the northern route passed once, in order; the tank never runs dry; the last
+    // readout says 10 miles to go and the next hour arrives before its readout.
     Lines places;
-    int dry = 0, refer = 0;
+    int dry = 0, stops = 0;
     for (auto& l : res.transcript) {
         if (l.rfind(" You have just past ", 0) == 0) places.push_back(l.substr(20));
         dry += l.find("more miles, you ran out of fuel  ( DUMMY !! )") != std::string::npos;
-        refer += l == "Sitting with the refer unit off is damaging the oranges.";
+        stops += l == " Truck stop ahead.  Do you want to stop? ";
     }
     EXPECT_EQ(places, (Lines{"Barstow", "Las Vegas", "Utah border", "End of Interstate", "Salina", "Grand Junction",
                              "Denver", "Nebraska border", "Omaha", "Demoines", "Illinois border", "Gary", "Ohio border",
                              "Cleveland", "Pennsylvania border", "East Stroudsberg", "Washington Bridge"}));
-    EXPECT_GT(dry, 10);
-    EXPECT_EQ(dry, refer);
+    EXPECT_EQ(std::pair(dry, stops), std::pair(0, 34));
     const auto welcome = std::find(res.transcript.begin(), res.transcript.end(), " WELCOME TO NEW YORK");
     ASSERT_NE(welcome, res.transcript.end());
-    ASSERT_GE(welcome - res.transcript.begin(), 5);
-    EXPECT_EQ(Lines(welcome - 5, welcome + 1), (Lines{"Miles to go:  0", " Cruising on city streets", " You are feeling  EXHAUSTED ",
-                                                     " Current weather: light snow", " How fast do you wish to go? ",
-                                                     " WELCOME TO NEW YORK"}));
+    EXPECT_EQ(*(welcome - 1), " How fast do you wish to go? ");
+    EXPECT_EQ(*std::find_if(std::make_reverse_iterator(welcome), res.transcript.rend(),
+                            [](const std::string& l) { return l.rfind("Miles to go:", 0) == 0; }),
+              "Miles to go:  10");
     EXPECT_EQ(res.transcript.back(), " press any key ");
 }
 
 TEST(TripGame, AnAccidentEndsTheGame) {
-    // Seed 1 at 60 MPH on the northern route: the driver falls asleep in the twentieth hour. At
-    // " press any key " Esc and "n" stay, F1 replays the lines, x ends.
+    // Seed 1 at 60 MPH on the northern route, declining every truck stop from the fourth hour:
+    // the driver falls asleep in the twentieth hour. At " press any key " Esc and "n" stay, F1
+    // replays the lines, x ends.
     RunOptions o;
-    o.keys = "n n enter 4 0 0 0 0 enter enter enter n enter enter " + repeat("6 0", 20) + "esc n f1 x";
+    o.keys = "n n enter 4 0 0 0 0 enter enter enter n enter enter " + repeat("6 0", 3) + repeat("n 6 0", 17) +
+             "esc n f1 x";
     auto res = runScript(o);
     EXPECT_EQ(res.status, 0);
     ASSERT_GE(res.transcript.size(), 10u);
