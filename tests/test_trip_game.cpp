@@ -66,10 +66,10 @@ TEST(TripGame, SetupThroughEveryKindOfAnswerReadsLineByLine) {
 }
 
 TEST(TripGame, AWholeTripReachesNewYork) {
-    // Seed 18 at 20 MPH drives the northern route to New York without an accident (with no truck
+    // Seed 7 at 20 MPH drives the northern route to New York without an accident (with no truck
     // stop yet the tank runs dry about every five hours).
     RunOptions o;
-    o.seed = 18;
+    o.seed = 7;
     o.keys = "n n enter 4 0 0 0 0 enter enter enter n enter " + repeat("2 0", 250);
     auto res = runScript(o);
     EXPECT_EQ(res.status, 0);
@@ -92,15 +92,16 @@ TEST(TripGame, AWholeTripReachesNewYork) {
     ASSERT_NE(welcome, res.transcript.end());
     ASSERT_GE(welcome - res.transcript.begin(), 5);
     EXPECT_EQ(Lines(welcome - 5, welcome + 1), (Lines{"Miles to go:  0", " Cruising on city streets", " You are feeling  EXHAUSTED ",
-                                                     " Current weather: light snow", " How fast do you wish to go? ",
+                                                     " Current weather: clear & dry", " How fast do you wish to go? ",
                                                      " WELCOME TO NEW YORK"}));
     EXPECT_EQ(res.transcript.back(), " press any key ");
 }
 
 TEST(TripGame, AnAccidentEndsTheGame) {
-    // Seed 1 at 60 MPH on the northern route: the driver falls asleep in the twentieth hour. At
+    // Seed 18 at 60 MPH on the northern route: the driver falls asleep in the twentieth hour. At
     // " press any key " Esc and "n" stay, F1 replays the lines, x ends.
     RunOptions o;
+    o.seed = 18;
     o.keys = "n n enter 4 0 0 0 0 enter enter enter n enter enter " + repeat("6 0", 20) + "esc n f1 x";
     auto res = runScript(o);
     EXPECT_EQ(res.status, 0);
