@@ -100,10 +100,11 @@ TEST(TripGame, AWholeTripReachesNewYork) {
 }
 
 TEST(TripGame, AnAccidentEndsTheGame) {
-    // Seed 1 at 60 MPH on the northern route, declining every truck stop from the fourth hour:
+    // Seed 18 at 60 MPH on the northern route, declining every truck stop from the fourth hour:
     // the driver falls asleep in the twentieth hour. At " press any key " Esc and "n" stay, F1
     // replays the lines, x ends.
     RunOptions o;
+    o.seed = 18;
     o.keys = "n n enter 4 0 0 0 0 enter enter enter n enter enter " + repeat("6 0", 3) + repeat("n 6 0", 17) +
              "esc n f1 x";
     auto res = runScript(o);

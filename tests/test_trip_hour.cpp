@@ -236,8 +236,11 @@ TEST(DrivingLoop, PlacesInLegOrderBeforeTheRoadAndTheLimitForOneHour) {
     r.t.odometer = 250;  // Barstow (90) and Las Vegas (245) both passed
     r.t.speedLimit = 35;
     drivingHour(r.f, r.t);
-    EXPECT_EQ(Lines(r.lines.begin(), r.lines.begin() + 3),
-              (Lines{" You have just past Barstow", " You have just past Las Vegas", " Cruising on I-15 in Arizona"}));
+    // Las Vegas is a time zone: its event runs before the next place or the road.
+    EXPECT_EQ(Lines(r.lines.begin(), r.lines.begin() + 7),
+              (Lines{" You have just past Barstow", " You have just past Las Vegas",
+                     " Time zone changes -- set clock ahead one hour.", "", " Day Monday", " Time:  10 A.M. ",
+                     " Cruising on I-15 in Arizona"}));
     EXPECT_EQ(std::tuple(r.t.leg, r.t.speed), std::tuple(3, 60)) << "a place resets the limit to 55";
     r.t.speedLimit = 35;  // a construction zone lasts one hour
     drivingHour(r.f, r.t);

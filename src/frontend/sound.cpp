@@ -149,6 +149,17 @@ void crashSound(Form& f) {
     f.p.sound.stop(f.engineBuf);
 }
 
+void startPanned(Form& f, int n, int pan) { startShot(f, n, pan, true); }
+
+void glideShotPan(Form& f, long from, long to, double unitsPerSecond) {
+    sweep(f, from, to, unitsPerSecond, [&](long v) { f.p.sound.setPan(f.shotBuf, static_cast<int>(v)); });
+}
+
+void waitShotEnd(Form& f) {
+    waitShot(f, false);
+    endShot(f);
+}
+
 void glideEngine(Form& f, long from, long to, double hertzPerSecond) {
     if (from == to) return;
     sweep(f, from, to, hertzPerSecond, [&](long v) { f.p.sound.setFrequency(f.engineBuf, static_cast<int>(v)); });

@@ -26,6 +26,15 @@ void engineStartSound(Form& f, int16_t wetWeather);
 void engineStopSound(Form& f, int n = 45);  // 43 when arriving at a truck stop
 void crashSound(Form& f);
 
+// A one-shot sound that the caller moves while it plays: startPanned loads sound n as play
+// does (the sound volume, its own frequency + 1), sets its pan and starts it once, returning at
+// once; glideShotPan sets the pan to every value from `from` to `to`, 1 unit apart, spread over a
+// fixed time at `unitsPerSecond`; waitShotEnd waits, yielding, until it has finished and
+// releases it.
+void startPanned(Form& f, int n, int pan);
+void glideShotPan(Form& f, long from, long to, double unitsPerSecond);
+void waitShotEnd(Form& f);
+
 // Sets the engine loop's frequency to every value from `from` to `to`, 1 Hz apart, spread
 // over a fixed time at `hertzPerSecond`, yielding throughout.
 void glideEngine(Form& f, long from, long to, double hertzPerSecond);

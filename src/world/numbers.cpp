@@ -31,4 +31,11 @@ double cutDecimals(double x, int places) {
     return Int(asWritten(x * scale)) / scale;
 }
 
+bool add16(int16_t& field, long amount) {
+    const long sum = static_cast<long>(field) + amount;
+    if (sum < INT16_MIN || sum > INT16_MAX) return false;
+    field = static_cast<int16_t>(sum);
+    return true;
+}
+
 }  // namespace dravlen

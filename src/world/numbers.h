@@ -1,6 +1,7 @@
 // The number conventions every spoken line is built with.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace dravlen {
@@ -21,5 +22,9 @@ double asWritten(double x);
 // Cuts x to the given number of decimals, as written (0.37 stays 0.37 though its binary
 // value is a hair below).
 double cutDecimals(double x, int places);
+
+// Adds `amount` to a 16-bit field when the sum fits; a sum that would overflow is not made and
+// the field keeps its value, as the game skips any statement that fails. Returns whether it added.
+bool add16(int16_t& field, long amount);
 
 }  // namespace dravlen
