@@ -16,7 +16,9 @@ import subprocess
 import sys
 import tempfile
 
-ROUTE_KEYS = {"northern": ["enter"], "middle": ["down", "enter"], "southern": ["s", "enter"]}
+MENU_ITEMS = {"yes", "no", "new", "retread", "1 oranges", "2 freight", "3 U S mail", "freight liner",
+              "peter built", "northern", "middle", "southern"}
+ROUTE_KEYS = {"northern": ["n", "enter"], "middle": ["m", "enter"], "southern": ["s", "enter"]}
 
 
 def digits(n):
@@ -63,7 +65,7 @@ class Driver:
         if "reed the" in last:
             return ["n"]
         if "Which type of cargo" in last:
-            return [str(self.cargo)]
+            return [str(self.cargo), "enter"]
         if "How many pounds" in last:
             return digits(40000) + ["enter"]
         if "Is this correct?" in last:
@@ -110,10 +112,9 @@ def play(runner, seed, cargo, route, folder):
             keys += 1
             if keys > 20000:
                 break
-            last = next((l for l in reversed(spoken) if l.strip() and l.strip() not in ("yes", "no")), "")
-            # A question reads its menu item after the question itself: look one line further back.
-            if last.strip() in ("yes", "no", "new", "retread") and len(spoken) > 1:
-                last = spoken[-2]
+            # A question reads its menu item after the question itself: the question is the last
+            # line that is not an item.
+            last = next((l for l in reversed(spoken) if l.strip() and l.strip() not in MENU_ITEMS), "")
             tokens = driver.answer(last)
             try:
                 proc.stdin.write(" ".join(tokens) + "\n")

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <fstream>
 #include <optional>
@@ -66,6 +67,9 @@ struct RunOptions {
     std::string dir;         // settings folder; a fresh one when empty
     std::string cwd;         // current folder during the run; the settings folder when empty
     std::string programDir;  // where the wave files are; the build folder when empty
+    // Asked for more keys when the keys run out, with the transcript so far; an empty answer
+    // ends the input. A player that reads what the game says and answers.
+    std::function<std::string(const std::vector<std::string>&)> player;
 };
 
 inline RunOptions keysOnly(std::string keys) {
@@ -116,6 +120,15 @@ inline RunResult runScript(const RunOptions& o) {
     GameOptions options;
     options.seed = o.seed;
     options.onRandom = [&sp](double v) { sp.recordRandom(v); };
+    std::vector<std::string> said;
+    if (o.player) {
+        options.onTranscriptLine = [&said](const std::string& l) { said.push_back(l); };
+        sp.moreKeys = [&]() -> std::optional<std::vector<scripted::Key>> {
+            const std::string tokens = o.player(said);
+            if (tokens.empty()) return std::nullopt;
+            return scripted::parseTokens(tokens);
+        };
+    }
 
     auto oldCwd = std::filesystem::current_path();
     std::filesystem::current_path(o.cwd.empty() ? res.dir : o.cwd);
