@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Times whole trips on the virtual clock: dravlen-script sets up a trip and drives it at 20 MPH
-# until it ends (arrival, an accident, or the keys running out), for a range of seeds.
+# Times whole trips on the virtual clock: dravlen-script sets up a trip and drives it at 20 MPH with
+# a truck stop every fourth hour until it ends (arrival, an accident, or the keys running out), for a
+# range of seeds; CPU and peak memory per game, with and without an events file.
 # Usage: scripts/bench-trip.sh [BUILD_DIR] [RUNS]
 set -euo pipefail
 build=${1:-build}
@@ -11,10 +12,11 @@ work=$(mktemp -d)
 mkdir -p "$work/lean"
 trap 'rm -rf "$work"' EXIT
 
-# Offers no, freight, 40,000 pounds, yes, first truck, no tires, northern route, then 20 MPH every hour.
-keys="n n 2 enter 4 0 0 0 0 enter y enter n enter"
-for _ in $(seq 400); do keys+=" 2 0"; done
-keys+=" enter enter enter"
+# Offers no, oranges, 40,000 pounds, yes, first truck, two new tires, northern route, then 20 MPH
+# every hour, stopping at every fourth hour's truck stop for 100 gallons and eight hours of sleep.
+keys="n n enter 4 0 0 0 0 enter enter enter enter enter 2 enter enter 2 0 2 0 2 0"
+for _ in $(seq 40); do keys+=" y 1 0 0 enter y 8 enter n 2 0 2 0 2 0 2 0"; done
+keys+=" x"
 
 total=0; worst=0; arrived=0; cpu_total=0; rss_worst=0; cpu_lean_total=0; rss_lean_worst=0
 for seed in $(seq 1 "$runs"); do

@@ -47,11 +47,11 @@ int openRegularForReading(const std::string& path) { return openRegular(path, O_
 std::optional<std::string> readRegularFile(const std::string& path, size_t maxBytes, size_t* fileSize) {
     int fd = openRegular(path, O_RDONLY);
     if (fd < 0) return std::nullopt;
-    if (fileSize) {
-        struct stat st {};
-        *fileSize = ::fstat(fd, &st) == 0 ? static_cast<size_t>(st.st_size) : 0;
-    }
+    struct stat st {};
+    const size_t size = ::fstat(fd, &st) == 0 ? static_cast<size_t>(st.st_size) : 0;
+    if (fileSize) *fileSize = size;
     std::string text;
+    text.reserve(std::min(size, maxBytes));
     char buf[4096];
     while (text.size() < maxBytes) {
         ssize_t n = ::read(fd, buf, std::min(sizeof buf, maxBytes - text.size()));

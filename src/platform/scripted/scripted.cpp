@@ -22,6 +22,12 @@ namespace {
 
 constexpr double kYieldStep = 0.010;  // the real platform's event-wait granularity
 
+// The names of the sound events, made once: a fade records ten thousand of them.
+namespace op {
+const std::string release = "sound.release", play = "sound.play", stop = "sound.stop", position_ = "sound.position",
+                  volume = "sound.volume", frequency = "sound.frequency", pan = "sound.pan";
+}  // namespace op
+
 // Frames and rate of a RIFF/WAVE file, from its header alone. {0, 0} when it is not one, or
 // when it claims a sample rate no real sound file has. Every size in the header is bounded by
 // the file's own length, so a lying header costs nothing.
@@ -231,6 +237,7 @@ struct ScriptedPlatform::Impl : Window, Clock, SpeechEngine, SoundDevice, System
         int64_t since = 0;  // microseconds, when pos was last brought up to date
     };
     std::map<int, Buffer> buffers;
+    std::map<std::string, std::pair<long, int>> waveLengths;  // frames and rate by path
     int nextId = 1;
 
     Buffer* find(SoundId id) {
@@ -249,7 +256,7 @@ struct ScriptedPlatform::Impl : Window, Clock, SpeechEngine, SoundDevice, System
         }
         b.since = nowUs;
     }
-    void recSound(const char* op, SoundId id, long value) {
+    void recSound(const std::string& op, SoundId id, long value) {
         if (!recording()) return;
         Event e;
         e.op = op;
@@ -261,7 +268,10 @@ struct ScriptedPlatform::Impl : Window, Clock, SpeechEngine, SoundDevice, System
     SoundId load(const std::string& path) override {
         Buffer b;
         b.number = soundNumberOf(path);
-        auto [frames, rate] = waveLength(path);
+        // A file's length is read once a run: the pack does not change while the game plays.
+        auto known = waveLengths.find(path);
+        if (known == waveLengths.end()) known = waveLengths.emplace(path, waveLength(path)).first;
+        auto [frames, rate] = known->second;
         b.frames = frames;
         b.fileRate = rate;
         b.freq = rate > 0 ? rate : 22050;
@@ -278,12 +288,12 @@ struct ScriptedPlatform::Impl : Window, Clock, SpeechEngine, SoundDevice, System
     }
     void release(SoundId id) override {
         if (id == 0) return;
-        recSound("sound.release", id, 0);
+        recSound(op::release, id, 0);
         buffers.erase(id);
     }
     void play(SoundId id, bool looped) override {
         if (id == 0) return;
-        recSound("sound.play", id, looped ? 1 : 0);
+        recSound(op::play, id, looped ? 1 : 0);
         if (auto* b = find(id)) {
             update(*b);
             if (b->frames <= 0) return;
@@ -295,7 +305,7 @@ struct ScriptedPlatform::Impl : Window, Clock, SpeechEngine, SoundDevice, System
     }
     void stop(SoundId id) override {
         if (id == 0) return;
-        recSound("sound.stop", id, 0);
+        recSound(op::stop, id, 0);
         if (auto* b = find(id)) {
             update(*b);
             b->isPlaying = false;
@@ -309,7 +319,7 @@ struct ScriptedPlatform::Impl : Window, Clock, SpeechEngine, SoundDevice, System
     }
     void setPosition(SoundId id, long frame) override {
         if (id == 0) return;
-        recSound("sound.position", id, frame);
+        recSound(op::position_, id, frame);
         if (auto* b = find(id)) {
             update(*b);
             b->pos = std::clamp<double>(static_cast<double>(frame), 0, static_cast<double>(b->frames));
@@ -317,7 +327,7 @@ struct ScriptedPlatform::Impl : Window, Clock, SpeechEngine, SoundDevice, System
     }
     void setVolume(SoundId id, int v) override {
         if (id == 0) return;
-        recSound("sound.volume", id, v);
+        recSound(op::volume, id, v);
     }
     int frequency(SoundId id) override {
         auto* b = find(id);
@@ -325,7 +335,7 @@ struct ScriptedPlatform::Impl : Window, Clock, SpeechEngine, SoundDevice, System
     }
     void setFrequency(SoundId id, int hz) override {
         if (id == 0) return;
-        recSound("sound.frequency", id, hz);
+        recSound(op::frequency, id, hz);
         if (auto* b = find(id)) {
             update(*b);
             if (hz > 0) b->freq = hz;
@@ -333,7 +343,7 @@ struct ScriptedPlatform::Impl : Window, Clock, SpeechEngine, SoundDevice, System
     }
     void setPan(SoundId id, int pan) override {
         if (id == 0) return;
-        recSound("sound.pan", id, pan);
+        recSound(op::pan, id, pan);
     }
 
     // System.
@@ -495,8 +505,8 @@ void EventWriter::writeRun() {
     folding_ = false;
     out_ << "{\"t\":" << jsonNumber(first_.t) << ",\"op\":" << jsonString(first_.op) << ",\"id\":" << first_.id;
     if (steps_ > 1)
-        out_ << ",\"from\":" << first_.value << ",\"to\":" << last_.value << ",\"steps\":" << steps_
-             << ",\"until\":" << jsonNumber(last_.t) << "}\n";
+        out_ << ",\"from\":" << first_.value << ",\"to\":" << lastValue_ << ",\"steps\":" << steps_
+             << ",\"until\":" << jsonNumber(lastT_) << "}\n";
     else
         out_ << ",\"value\":" << first_.value << "}\n";
 }
@@ -505,15 +515,18 @@ void EventWriter::finish() { writeRun(); }
 
 void EventWriter::add(const Event& e) {
     const bool foldable = e.op == "sound.volume" || e.op == "sound.frequency";
-    if (folding_ && foldable && e.op == first_.op && e.id == first_.id) {
-        last_ = e;
+    if (folding_ && foldable && e.id == first_.id && e.op == first_.op) {
+        lastValue_ = e.value;
+        lastT_ = e.t;
         ++steps_;
         return;
     }
     writeRun();
     if (foldable) {
         folding_ = true;
-        first_ = last_ = e;
+        first_ = e;
+        lastValue_ = e.value;
+        lastT_ = e.t;
         steps_ = 1;
         return;
     }

@@ -68,7 +68,9 @@ private:
     void writeRun();
     std::ostream& out_;
     bool folding_ = false;
-    Event first_, last_;
+    Event first_;           // the run's first setting
+    long lastValue_ = 0;    // and its last one
+    double lastT_ = 0;
     long steps_ = 0;
 };
 
