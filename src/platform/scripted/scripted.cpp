@@ -94,8 +94,9 @@ struct ScriptedPlatform::Impl : Window, Clock, SpeechEngine, SoundDevice, System
     std::vector<Event> events;
     std::function<void(const Event&)> sink;
     bool keepEvents = true;
+    bool recordingOn = true;  // keepEvents or a sink: otherwise nothing is built at all
     // Nothing to record to: the runner without --events keeps nothing, and builds nothing.
-    bool recording() const { return keepEvents || sink; }
+    bool recording() const { return recordingOn; }
     void rec(Event e) {
         if (!recording()) return;
         e.t = seconds();
@@ -240,9 +241,15 @@ struct ScriptedPlatform::Impl : Window, Clock, SpeechEngine, SoundDevice, System
     std::map<std::string, std::pair<long, int>> waveLengths;  // frames and rate by path
     int nextId = 1;
 
+    // The buffer looked up last: a sound wait asks after the same one thousands of times.
+    SoundId lastId = 0;
+    Buffer* lastBuffer = nullptr;
     Buffer* find(SoundId id) {
+        if (id == lastId && lastBuffer) return lastBuffer;
         auto it = buffers.find(id);
-        return it == buffers.end() ? nullptr : &it->second;
+        lastId = id;
+        lastBuffer = it == buffers.end() ? nullptr : &it->second;
+        return lastBuffer;
     }
     void update(Buffer& b) {
         if (b.isPlaying && b.frames > 0 && b.fileRate > 0) {
@@ -290,6 +297,7 @@ struct ScriptedPlatform::Impl : Window, Clock, SpeechEngine, SoundDevice, System
         if (id == 0) return;
         recSound(op::release, id, 0);
         buffers.erase(id);
+        if (lastId == id) lastBuffer = nullptr;
     }
     void play(SoundId id, bool looped) override {
         if (id == 0) return;
@@ -389,6 +397,7 @@ const std::vector<Event>& ScriptedPlatform::events() const { return impl_->event
 void ScriptedPlatform::streamEvents(std::function<void(const Event&)> sink, bool keep) {
     impl_->sink = std::move(sink);
     impl_->keepEvents = keep;
+    impl_->recordingOn = keep || impl_->sink;
 }
 void ScriptedPlatform::record(const std::string& op, const std::string& text, long value) {
     impl_->rec(op, text, value);
