@@ -93,6 +93,18 @@ TEST(SystemPaths, SettingsFolderInDocumentsElseTheCurrentFolder) {
     EXPECT_TRUE(fs::equivalent(programFolder(), DRAVLEN_BUILD_DIR));
 }
 
+TEST(SystemPaths, SoundsBesideTheProgramFirstThenInShareDravlen) {
+    testing::ScratchFolder scratch;
+    std::string bin = scratch / "bin", share = scratch / "share/dravlen";
+    fs::create_directories(bin);
+    fs::create_directories(share);
+    EXPECT_EQ(soundFolderFor(bin), bin);  // no sounds anywhere: the program's own folder
+    std::ofstream(share + "/dravlen1.wav") << "RIFF";
+    EXPECT_EQ(soundFolderFor(bin), bin + "/../share/dravlen");
+    std::ofstream(bin + "/dravlen1.wav") << "RIFF";
+    EXPECT_EQ(soundFolderFor(bin), bin);
+}
+
 TEST(SystemPaths, LaunchIsDetachedWithoutAShellAndReportsFailures) {
     testing::ScratchFolder scratch;
     std::string marker = scratch / "started", script = scratch / "launcher", junk = scratch / "junk";
