@@ -64,12 +64,12 @@ struct RunOptions {
     std::string keys;
     std::optional<uint32_t> seed = 1;
     int voices = 2;
-    std::string dir;         // settings folder; a fresh one when empty
-    std::string cwd;         // current folder during the run; the settings folder when empty
-    std::string programDir;  // where the wave files are; the build folder when empty
+    std::string dir{};       // settings folder; a fresh one when empty
+    std::string cwd{};       // current folder during the run; the settings folder when empty
+    std::string programDir{};  // where the wave files are; the build folder when empty
     // Asked for more keys when the keys run out, with the transcript so far; an empty answer
     // ends the input. A player that reads what the game says and answers.
-    std::function<std::string(const std::vector<std::string>&)> player;
+    std::function<std::string(const std::vector<std::string>&)> player{};
 };
 
 inline RunOptions keysOnly(std::string keys) {

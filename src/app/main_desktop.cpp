@@ -1,11 +1,34 @@
 // The game on the real desktop: SDL2 window and keys, OpenAL Soft sound, espeak-ng speech.
 #include <cstdio>
+#include <cstring>
 #include <exception>
 
 #include "app/game.h"
 #include "platform/desktop/desktop.h"
 
-int main() {
+namespace {
+
+const char usage[] =
+    "Usage: dravlen [--help | --version]\n"
+    "Dravlen, a self-voicing trucking game played from the keyboard by ear.\n"
+    "Run without options to play; every word is spoken.\n";
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // The options are answered before anything opens a window or a sound device.
+    if (argc > 1) {
+        if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {
+            std::fputs(usage, stdout);
+            return 0;
+        }
+        if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+            std::printf("dravlen %s\n", DRAVLEN_VERSION);
+            return 0;
+        }
+        std::fprintf(stderr, "dravlen: unknown option '%s'\n%s", argv[1], usage);
+        return 2;
+    }
     std::string error;
     auto desktop = dravlen::desktop::DesktopPlatform::create(&error);
     if (!desktop) {

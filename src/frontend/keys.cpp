@@ -51,8 +51,9 @@ void clk(Form& f) {
 
 namespace {
 
-// One turn of a key wait: yield, sleeping in the window's event wait for a short while.
-void keyWaitTurn(Form& f) { yieldOnce(f, WaitKind::key, f.p.clock.now() + 0.01); }
+// One turn of a key wait: yield, asleep in the window's event wait until a key or a close
+// request comes; nothing else can end the wait.
+void keyWaitTurn(Form& f) { yieldOnce(f, WaitKind::key, noDeadline); }
 
 }  // namespace
 

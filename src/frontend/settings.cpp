@@ -155,7 +155,7 @@ std::string rateText(double vr) {
 
 void keyWaitOnG(Form& f) {
     f.g.clear();
-    while (f.g.empty()) yieldOnce(f, WaitKind::key, f.p.clock.now() + 0.01);
+    while (f.g.empty()) yieldOnce(f, WaitKind::key, noDeadline);
 }
 
 }  // namespace

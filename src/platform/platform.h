@@ -7,6 +7,7 @@
 #pragma once
 
 #include <exception>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,9 @@ namespace dravlen {
 // Why the game yields. A key wait is a wait that only a key can end (the wait in getkey and
 // the rate adjuster's own wait); every other wait (a pause, a sound's end, a fade) is `other`.
 enum class WaitKind { key, other };
+
+// The deadline of a wait that has none: a key wait sleeps until a key or a close request.
+inline constexpr double noDeadline = std::numeric_limits<double>::infinity();
 
 // What the window reported during one yield, in arrival order.
 struct WindowEvents {
@@ -27,9 +31,9 @@ public:
     virtual ~Window() = default;
     virtual void setCaption(const std::string& caption) = 0;
     // Processes pending window events and returns them. It may sleep inside the event wait
-    // until the monotonic time `until` (see Clock::now) or until an event arrives, whichever
-    // comes first, and never longer than a few milliseconds at a time; `until` at or before
-    // now means "just look and return".
+    // until the monotonic time `until` (see Clock::now) or until a key or a close request
+    // arrives, whichever comes first; `until` at or before now means "just look and return",
+    // and `noDeadline` means that only a key or a close request ends the wait.
     virtual WindowEvents pump(WaitKind why, double until) = 0;
 };
 

@@ -50,6 +50,12 @@ TEST(DesktopPlatform, KeysAndCloseArriveAndWaitsSleep) {
     start = p.clock.now();
     EXPECT_EQ(p.window.pump(WaitKind::key, start + 5.0).keys, std::vector<int>{13});
     EXPECT_LT(p.clock.now() - start, 0.1);
+    // A key wait without a deadline ends with a key or a close request, and only then.
+    pushKey(SDLK_7, SDL_SCANCODE_7);
+    EXPECT_EQ(p.window.pump(WaitKind::key, noDeadline).keys, std::vector<int>{55});
+    SDL_PushEvent(&quit);
+    WindowEvents closed = p.window.pump(WaitKind::key, noDeadline);
+    EXPECT_TRUE(closed.closeRequested && closed.keys.empty());
 }
 
 // Runs again as a child process whose OpenAL has no backend at all (see environment.cpp).
@@ -85,6 +91,18 @@ TEST(SystemPaths, SettingsFolderInDocumentsElseTheCurrentFolder) {
         EXPECT_EQ(settingsFolderIn("", "", scratch / "locked"), "");
     }
     EXPECT_TRUE(fs::equivalent(programFolder(), DRAVLEN_BUILD_DIR));
+}
+
+TEST(SystemPaths, SoundsBesideTheProgramFirstThenInShareDravlen) {
+    testing::ScratchFolder scratch;
+    std::string bin = scratch / "bin", share = scratch / "share/dravlen";
+    fs::create_directories(bin);
+    fs::create_directories(share);
+    EXPECT_EQ(soundFolderFor(bin), bin);  // no sounds anywhere: the program's own folder
+    std::ofstream(share + "/dravlen1.wav") << "RIFF";
+    EXPECT_EQ(soundFolderFor(bin), bin + "/../share/dravlen");
+    std::ofstream(bin + "/dravlen1.wav") << "RIFF";
+    EXPECT_EQ(soundFolderFor(bin), bin);
 }
 
 TEST(SystemPaths, LaunchIsDetachedWithoutAShellAndReportsFailures) {

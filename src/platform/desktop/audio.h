@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -47,6 +48,13 @@ public:
     // Returns once the mixer has mixed at least one whole period after this call, so that a
     // gain change made before it (which OpenAL ramps over one period) has reached its end.
     virtual void waitOnePeriod() = 0;
+    // Runs `action` on the output's own thread once a gain change made before this call has
+    // reached its end, and returns at once: a sound or a voice is faded out without holding up
+    // the caller, then stopped by the action. Actions run in the order given.
+    virtual void afterFade(std::function<void()> action) = 0;
+    // Returns when every action given to afterFade so far has run: owners call it before they
+    // release what their actions use.
+    virtual void finishFades() = 0;
     // Recorder only: everything mixed so far, interleaved left/right, full scale 1.0.
     virtual std::vector<float> recorded() { return {}; }
 };

@@ -7,6 +7,8 @@
 #include <atomic>
 #include <chrono>
 #include <cmath>
+#include <condition_variable>
+#include <deque>
 #include <mutex>
 #include <thread>
 
@@ -63,6 +65,22 @@ public:
             std::this_thread::sleep_for(1ms);
     }
 
+    void afterFade(std::function<void()> action) override {
+        Fade fade{framesMixed() + 2 * period_, std::chrono::steady_clock::now() + periodTime(2) + 1ms,
+                  std::move(action)};
+        {
+            std::lock_guard lock(fadeMutex_);
+            fades_.push_back(std::move(fade));
+            if (!fadeThread_.joinable()) fadeThread_ = std::thread([this] { runFades(); });
+        }
+        fadeCv_.notify_all();
+    }
+
+    void finishFades() override {
+        std::unique_lock lock(fadeMutex_);
+        fadeCv_.wait(lock, [&] { return fades_.empty() && !fadeRunning_; });
+    }
+
 protected:
     bool start(ALCdevice* device, const ALCint* attributes, std::string* error) {
         device_ = device;
@@ -85,6 +103,12 @@ protected:
     }
 
     void close() {
+        {
+            std::lock_guard lock(fadeMutex_);
+            fadeQuit_ = true;
+        }
+        fadeCv_.notify_all();
+        if (fadeThread_.joinable()) fadeThread_.join();
         if (context_) {
             if (alcGetCurrentContext() == context_) alcMakeContextCurrent(nullptr);
             alcDestroyContext(context_);
@@ -100,6 +124,54 @@ protected:
     ALCint rate_ = 44100;
     int period_ = 1024;
     LPALCGETINTEGER64VSOFT getInteger64 = nullptr;
+
+private:
+    struct Fade {
+        int64_t frame = 0;  // the mixer is past the ramp once it has mixed this many frames
+        std::chrono::steady_clock::time_point due;  // and, by the wall clock, no earlier than this
+        std::function<void()> action;
+    };
+
+    std::chrono::microseconds periodTime(int periods) const {
+        return std::chrono::microseconds(int64_t(periods) * period_ * 1000000 / std::max(rate_, 1));
+    }
+
+    // The fade thread: sleeps until the oldest fade is over, runs its action, and sleeps with
+    // no timeout at all when nothing is fading.
+    void runFades() {
+        std::unique_lock lock(fadeMutex_);
+        for (;;) {
+            if (fades_.empty()) {
+                if (fadeQuit_) return;
+                fadeCv_.wait(lock);
+                continue;
+            }
+            auto now = std::chrono::steady_clock::now();
+            Fade& next = fades_.front();
+            // The device clock says when the mixer really got past the ramp; a device whose
+            // clock stands still (or a closing one) is trusted to the wall clock, with a margin.
+            bool mixed = !getInteger64 || framesMixed() >= next.frame || now >= next.due + 200ms;
+            if (now < next.due || (!mixed && !fadeQuit_)) {
+                fadeCv_.wait_until(lock, std::max(next.due, now + 1ms));
+                continue;
+            }
+            Fade fade = std::move(next);
+            fades_.pop_front();
+            fadeRunning_ = true;
+            lock.unlock();
+            fade.action();
+            lock.lock();
+            fadeRunning_ = false;
+            fadeCv_.notify_all();
+        }
+    }
+
+    std::mutex fadeMutex_;
+    std::condition_variable fadeCv_;
+    std::deque<Fade> fades_;
+    bool fadeRunning_ = false;
+    bool fadeQuit_ = false;
+    std::thread fadeThread_;
 };
 
 class DeviceOutput : public OpenAlOutput {

@@ -30,9 +30,6 @@ public:
     }
 };
 
-// The longest single sleep inside the event wait.
-constexpr int sliceMs = 10;
-
 class SdlWindow : public Window {
 public:
     explicit SdlWindow(Clock& clock) : clock_(clock) {}
@@ -55,15 +52,23 @@ public:
 
     void setCaption(const std::string& caption) override { SDL_SetWindowTitle(window_, caption.c_str()); }
 
+    // Sleeps in SDL's event wait, which blocks on the X connection itself: no wake-up comes
+    // but an event or the deadline.
     WindowEvents pump(WaitKind, double until) override {
         WindowEvents out;
         SDL_Event ev;
         while (SDL_PollEvent(&ev)) handle(ev, out);
         while (out.keys.empty() && !out.closeRequested) {
-            double left = until - clock_.now();
-            if (left <= 0) break;
-            int ms = std::clamp(static_cast<int>(std::ceil(left * 1000.0)), 1, sliceMs);
-            if (SDL_WaitEventTimeout(&ev, ms)) {
+            bool got = false;
+            if (until == noDeadline) {
+                got = SDL_WaitEvent(&ev) != 0;
+            } else {
+                double left = until - clock_.now();
+                if (left <= 0) break;
+                // Whole milliseconds, rounded up, so that the wait never ends just short of the deadline.
+                got = SDL_WaitEventTimeout(&ev, static_cast<int>(std::min(std::ceil(left * 1000.0), 3.6e6))) != 0;
+            }
+            if (got) {
                 handle(ev, out);
                 while (SDL_PollEvent(&ev)) handle(ev, out);
             }

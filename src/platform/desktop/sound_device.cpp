@@ -5,6 +5,11 @@
 // (near side at full, far side attenuated by the pan's decibels) and a centred sound plays at
 // full scale on both sides, which one positioned source cannot do. A stereo file is split into
 // its two channels, one per side.
+//
+// A stop must be silent at once without clicking and without holding up the game: the gains
+// go to zero (OpenAL ramps them over one mixing period) and the output's fade thread pauses
+// the sources once the ramp is over. Until then the buffer reports not playing. A buffer
+// released while it fades keeps its sources until the ramp is over too.
 #include <AL/al.h>
 #include <AL/alc.h>
 #include <AL/alext.h>
@@ -12,6 +17,7 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <mutex>
 #include <vector>
 
 #include "platform/desktop/audio.h"
@@ -50,6 +56,8 @@ struct Buffer {
     long frames = 0;
     int volume = 0;
     int pan = 0;
+    bool stopping = false;  // faded to silence, to be paused by the fade thread
+    uint64_t fadeTicket = 0;  // a play in the meantime makes the pending pause stale
 };
 
 class OpenAlSound : public DesktopSound {
@@ -57,11 +65,14 @@ public:
     explicit OpenAlSound(AudioOutput& output) : output_(output) {}
 
     ~OpenAlSound() override {
+        output_.finishFades();
+        std::lock_guard lock(mutex_);
         for (auto& [id, b] : buffers_) destroy(b);
         destroy(beepBuffer_);
     }
 
     SoundId load(const std::string& path) override {
+        std::lock_guard lock(mutex_);
         SoundId id = nextId_++;
         Buffer& b = buffers_[id];
         WaveData wave = readWaveFile(path);
@@ -71,61 +82,100 @@ public:
     }
 
     void release(SoundId id) override {
+        std::lock_guard lock(mutex_);
         auto it = buffers_.find(id);
         if (it == buffers_.end()) return;
-        stop(id);
-        destroy(it->second);
+        Buffer b = it->second;
         buffers_.erase(it);
+        if (b.silent) return;
+        if (!b.stopping && state(b) != AL_PLAYING) {
+            destroy(b);
+            return;
+        }
+        // Still audible or still fading: silence it, and delete it once the ramp is over.
+        silence(b);
+        output_.afterFade([this, b]() mutable {
+            std::lock_guard lock(mutex_);
+            destroy(b);
+        });
     }
 
     void play(SoundId id, bool looped) override {
+        std::lock_guard lock(mutex_);
         Buffer* b = find(id);
         if (!b) return;
         Batch batch;
         for (ALuint s : b->source) alSourcei(s, AL_LOOPING, looped ? AL_TRUE : AL_FALSE);
+        if (b->stopping) {
+            // Played again while it fades out: the pending pause is dropped and it fades back in
+            // from where it has got to, a few milliseconds on.
+            b->stopping = false;
+            ++b->fadeTicket;
+            applyGains(*b);
+        }
         // Playing an already playing source would restart it from the beginning.
         if (state(*b) != AL_PLAYING) alSourcePlayv(2, b->source);
     }
 
     void stop(SoundId id) override {
+        std::lock_guard lock(mutex_);
         Buffer* b = find(id);
-        if (!b || state(*b) != AL_PLAYING) return;
-        // A pause is a hard cut that clicks: let the gain ramp down over one mixing period first.
-        {
-            Batch batch;
-            for (ALuint s : b->source) alSourcef(s, AL_GAIN, 0.0f);
-        }
-        output_.waitOnePeriod();
-        alSourcePausev(2, b->source);  // unlike a stop, a pause keeps the position
-        applyGains(*b);
+        if (!b || b->stopping || state(*b) != AL_PLAYING) return;
+        // A pause is a hard cut that clicks: the gain ramps down over one mixing period first,
+        // and the pause (which, unlike a stop, keeps the position) comes after it.
+        silence(*b);
+        b->stopping = true;
+        uint64_t ticket = ++b->fadeTicket;
+        output_.afterFade([this, id, ticket] {
+            std::lock_guard lock(mutex_);
+            Buffer* b = find(id);
+            if (!b || !b->stopping || b->fadeTicket != ticket) return;
+            alSourcePausev(2, b->source);
+            b->stopping = false;
+            applyGains(*b);
+        });
     }
 
     bool playing(SoundId id) override {
+        std::lock_guard lock(mutex_);
         Buffer* b = find(id);
-        return b && state(*b) == AL_PLAYING;
+        return b && !b->stopping && state(*b) == AL_PLAYING;
     }
 
     void setPosition(SoundId id, long frame) override {
+        std::lock_guard lock(mutex_);
         Buffer* b = find(id);
         if (!b) return;
         frame = std::clamp(frame, 0L, std::max(0L, b->frames - 1));
+        if (b->stopping) {
+            // Moved while it fades out (the game never does): finish the fade here and pause,
+            // so that the next play starts at the frame.
+            output_.waitOnePeriod();
+            alSourcePausev(2, b->source);
+            b->stopping = false;
+            ++b->fadeTicket;
+            applyGains(*b);
+        }
         Batch batch;
         for (ALuint s : b->source) alSourcei(s, AL_SAMPLE_OFFSET, static_cast<ALint>(frame));
     }
 
     void setVolume(SoundId id, int hundredthsOfDb) override {
+        std::lock_guard lock(mutex_);
         Buffer* b = find(id);
         if (!b) return;
         b->volume = std::clamp(hundredthsOfDb, -10000, 0);
-        applyGains(*b);
+        if (!b->stopping) applyGains(*b);
     }
 
     int frequency(SoundId id) override {
+        std::lock_guard lock(mutex_);
         Buffer* b = find(id);
         return b ? b->hertz : 0;
     }
 
     void setFrequency(SoundId id, int hertz) override {
+        std::lock_guard lock(mutex_);
         Buffer* b = find(id);
         if (!b) return;
         b->hertz = clampFrequency(hertz, b->fileRate);
@@ -135,13 +185,15 @@ public:
     }
 
     void setPan(SoundId id, int pan) override {
+        std::lock_guard lock(mutex_);
         Buffer* b = find(id);
         if (!b) return;
         b->pan = std::clamp(pan, -10000, 10000);
-        applyGains(*b);
+        if (!b->stopping) applyGains(*b);
     }
 
     void beep() override {
+        std::lock_guard lock(mutex_);
         if (!beepId_) {
             // 880 Hz for a tenth of a second, with 5 ms ramps so that it does not click.
             WaveData tone;
@@ -174,6 +226,11 @@ private:
         ALint s = AL_STOPPED;
         alGetSourcei(b.source[0], AL_SOURCE_STATE, &s);
         return s;
+    }
+
+    static void silence(const Buffer& b) {
+        Batch batch;
+        for (ALuint s : b.source) alSourcef(s, AL_GAIN, 0.0f);
     }
 
     static void applyGains(const Buffer& b) {
@@ -230,6 +287,9 @@ private:
     }
 
     AudioOutput& output_;
+    // Taken by every call and by the fade thread's pauses: the game's thread and the fade
+    // thread both touch the buffers.
+    std::mutex mutex_;
     std::map<SoundId, Buffer> buffers_;
     SoundId nextId_ = 1;
     SoundId beepId_ = 0;

@@ -1,11 +1,13 @@
 // The speech engine on espeak-ng: synthesis on a thread of its own, streamed into an OpenAL source.
 //
 // The game's texts go into a queue. The worker thread synthesises them in order (espeak-ng
-// delivers PCM through its callback) and keeps a ring of OpenAL buffers queued on one source.
+// delivers PCM through its callback) and keeps OpenAL buffers queued on the current source.
 // Every text's last sample is noted, so "heard" means "its last sample has been mixed", which
-// is what a synchronous speak waits for. A purge fades the source out over one mixing period
-// (a hard stop clicks), then discards the queue; a synthesis in progress is cut by returning 1
-// from the callback, because espeak_Cancel does not interrupt it.
+// is what a synchronous speak waits for. A purge returns at once: the current source fades to
+// silence over one mixing period (a hard stop clicks) and the output's fade thread stops it
+// and takes its buffers back afterwards, while the next text already starts on another
+// source. A synthesis in progress is cut by returning 1 from the callback, because
+// espeak_Cancel does not interrupt it.
 #include <AL/al.h>
 #include <AL/alc.h>
 #include <AL/alext.h>
@@ -75,8 +77,11 @@ struct Voice {
 std::mutex espeakMutex;
 int espeakRate = 0;  // samples per second, 0 until started; -1 when it could not start
 
-constexpr size_t bufferCount = 12;
+constexpr size_t bufferCount = 12;  // per source
 constexpr size_t samplesPerBuffer = 2048;
+// Sources taken in turn, so that a purge never waits for the one fading out. Four cover keys
+// typed faster than a fade takes; only a fifth purge within one fade has to wait for it.
+constexpr int sourceCount = 4;
 constexpr size_t heardKept = 200;
 
 class EspeakSpeech : public DesktopSpeech {
@@ -92,10 +97,12 @@ public:
         wake_.notify_all();
         heardCv_.notify_all();
         if (worker_.joinable()) worker_.join();
-        if (source_) {
-            alSourceStop(source_);
-            alSourcei(source_, AL_BUFFER, 0);
-            alDeleteSources(1, &source_);
+        output_.finishFades();
+        for (Track& t : tracks_) {
+            if (!t.source) continue;
+            alSourceStop(t.source);
+            alSourcei(t.source, AL_BUFFER, 0);
+            alDeleteSources(1, &t.source);
         }
         if (!buffers_.empty()) alDeleteBuffers(static_cast<ALsizei>(buffers_.size()), buffers_.data());
     }
@@ -121,19 +128,22 @@ public:
             findVoices();
         }
         alGetError();
-        alGenSources(1, &source_);
-        buffers_.resize(bufferCount);
-        alGenBuffers(static_cast<ALsizei>(bufferCount), buffers_.data());
+        for (Track& t : tracks_) alGenSources(1, &t.source);
+        buffers_.resize(bufferCount * sourceCount);
+        alGenBuffers(static_cast<ALsizei>(buffers_.size()), buffers_.data());
         if (alGetError() != AL_NO_ERROR) {
             if (error) *error = "no OpenAL source could be made for speech";
             voices_.clear();
             return false;
         }
         free_ = buffers_;
-        alSourcei(source_, AL_SOURCE_RELATIVE, AL_TRUE);
-        alSource3f(source_, AL_POSITION, 0, 0, 0);
-        // Speech is written to both channels and sent straight to them, at full level.
-        if (alIsExtensionPresent("AL_SOFT_direct_channels")) alSourcei(source_, AL_DIRECT_CHANNELS_SOFT, AL_TRUE);
+        for (Track& t : tracks_) {
+            alSourcei(t.source, AL_SOURCE_RELATIVE, AL_TRUE);
+            alSource3f(t.source, AL_POSITION, 0, 0, 0);
+            // Speech is written to both channels and sent straight to them, at full level.
+            if (alIsExtensionPresent("AL_SOFT_direct_channels"))
+                alSourcei(t.source, AL_DIRECT_CHANNELS_SOFT, AL_TRUE);
+        }
         worker_ = std::thread([this] { run(); });
         started_ = true;
         return true;
@@ -196,6 +206,16 @@ private:
         uint64_t sample = 0;  // the stream position just after this text's last sample
         std::string text;
     };
+    struct Queued {
+        ALuint buffer = 0;
+        size_t samples = 0;
+    };
+    struct Track {
+        ALuint source = 0;
+        std::deque<Queued> queued;  // the buffers on the source, oldest first
+        bool fading = false;        // silenced by a purge, waiting for the fade thread
+        uint64_t fadeTicket = 0;
+    };
 
     void findVoices() {
         std::vector<std::string> variants;
@@ -219,7 +239,7 @@ private:
         appliedVoice_ = 0;
     }
 
-    // Called with the lock held.
+    // Called with the lock held. Never waits for the fade unless every source is still fading.
     void purge(std::unique_lock<std::mutex>& lock) {
         (void)lock;
         ++generation_;
@@ -228,18 +248,43 @@ private:
         ends_.clear();
         heardSeq_ = lastSeq_;
         heardCv_.notify_all();
-        ALint state = AL_STOPPED;
-        alGetSourcei(source_, AL_SOURCE_STATE, &state);
-        if (state == AL_PLAYING) {
-            alSourcef(source_, AL_GAIN, 0.0f);
-            output_.waitOnePeriod();
-        }
-        alSourceStop(source_);
-        alSourcei(source_, AL_BUFFER, 0);  // unqueues every buffer
-        queued_.clear();
-        free_ = buffers_;
-        alSourcef(source_, AL_GAIN, 1.0f);
         samplesPlayed_ = samplesAppended_ = 0;
+        Track& t = tracks_[current_];
+        if (t.queued.empty()) return;
+        ALint state = AL_STOPPED;
+        alGetSourcei(t.source, AL_SOURCE_STATE, &state);
+        if (state != AL_PLAYING) {
+            silenceNow(t);
+            return;
+        }
+        alSourcef(t.source, AL_GAIN, 0.0f);
+        t.fading = true;
+        uint64_t ticket = ++t.fadeTicket;
+        output_.afterFade([this, &t, ticket] {
+            std::lock_guard lock(mutex_);
+            if (t.fading && t.fadeTicket == ticket) silenceNow(t);
+        });
+        for (int i = 1; i <= sourceCount; ++i) {
+            int next = (current_ + i) % sourceCount;
+            if (!tracks_[next].fading) {
+                current_ = next;
+                return;
+            }
+        }
+        // Every source is fading (purges faster than a fade): wait for this fade once.
+        output_.waitOnePeriod();
+        for (Track& other : tracks_)
+            if (other.fading) silenceNow(other);
+    }
+
+    // With the lock held: stops the source and takes its buffers back.
+    void silenceNow(Track& t) {
+        alSourceStop(t.source);
+        alSourcei(t.source, AL_BUFFER, 0);  // unqueues every buffer
+        for (const Queued& q : t.queued) free_.push_back(q.buffer);
+        t.queued.clear();
+        alSourcef(t.source, AL_GAIN, 1.0f);
+        t.fading = false;
     }
 
     void run() {
@@ -259,7 +304,7 @@ private:
                 continue;
             }
             // Nothing to play or to wait for: sleep until a text comes.
-            if (queued_.empty() && ends_.empty() && pcm_.empty()) wake_.wait(lock);
+            if (tracks_[current_].queued.empty() && ends_.empty() && pcm_.empty()) wake_.wait(lock);
             else wake_.wait_for(lock, 10ms);
         }
     }
@@ -298,17 +343,18 @@ private:
     // With the lock held: takes back the buffers that have been mixed, queues new ones, keeps
     // the source playing, and notes which texts have now been heard.
     void feed() {
+        Track& t = tracks_[current_];
         ALint processed = 0;
-        alGetSourcei(source_, AL_BUFFERS_PROCESSED, &processed);
-        while (processed-- > 0 && !queued_.empty()) {
+        alGetSourcei(t.source, AL_BUFFERS_PROCESSED, &processed);
+        while (processed-- > 0 && !t.queued.empty()) {
             ALuint b = 0;
-            alSourceUnqueueBuffers(source_, 1, &b);
-            samplesPlayed_ += queued_.front();
-            queued_.pop_front();
+            alSourceUnqueueBuffers(t.source, 1, &b);
+            samplesPlayed_ += t.queued.front().samples;
+            t.queued.pop_front();
             free_.push_back(b);
         }
         std::vector<int16_t> stereo;
-        while (!free_.empty() && !pcm_.empty()) {
+        while (!free_.empty() && !pcm_.empty() && t.queued.size() < bufferCount) {
             size_t n = std::min(pcm_.size(), samplesPerBuffer);
             stereo.resize(2 * n);
             for (size_t i = 0; i < n; ++i) stereo[2 * i] = stereo[2 * i + 1] = pcm_[i];
@@ -317,13 +363,13 @@ private:
             free_.pop_back();
             alBufferData(b, AL_FORMAT_STEREO16, stereo.data(), static_cast<ALsizei>(stereo.size() * sizeof(int16_t)),
                          espeakRate);
-            alSourceQueueBuffers(source_, 1, &b);
-            queued_.push_back(n);
+            alSourceQueueBuffers(t.source, 1, &b);
+            t.queued.push_back({b, n});
         }
-        if (!queued_.empty()) {
+        if (!t.queued.empty()) {
             ALint state = AL_STOPPED;
-            alGetSourcei(source_, AL_SOURCE_STATE, &state);
-            if (state != AL_PLAYING) alSourcePlay(source_);  // first text, or the queue ran dry
+            alGetSourcei(t.source, AL_SOURCE_STATE, &state);
+            if (state != AL_PLAYING) alSourcePlay(t.source);  // first text, or the queue ran dry
         }
         bool any = false;
         while (!ends_.empty() && samplesPlayed_ >= ends_.front().sample) {
@@ -361,10 +407,10 @@ private:
     std::deque<int16_t> pcm_;  // synthesised, not yet in an OpenAL buffer
     uint64_t samplesAppended_ = 0;
     uint64_t samplesPlayed_ = 0;
-    ALuint source_ = 0;
+    Track tracks_[sourceCount];
+    int current_ = 0;  // the source the texts go to; the others are idle or fading out
     std::vector<ALuint> buffers_;
     std::vector<ALuint> free_;
-    std::deque<size_t> queued_;  // sample counts of the buffers on the source, oldest first
 
     std::thread worker_;
 };

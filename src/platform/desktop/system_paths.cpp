@@ -72,7 +72,7 @@ std::string settingsFolder() {
     return settingsFolderIn(home, configHome, current);
 }
 
-std::string programFolder() {
+std::string executableFolder() {
     std::vector<char> buf(4096);
     ssize_t n = readlink("/proc/self/exe", buf.data(), buf.size() - 1);
     if (n <= 0) return ".";
@@ -81,6 +81,18 @@ std::string programFolder() {
     if (slash == std::string::npos) return ".";
     return slash == 0 ? "/" : path.substr(0, slash);
 }
+
+std::string soundFolderFor(const std::string& exeFolder) {
+    // Beside the executable (the build folder, an unpacked archive), else where an install
+    // puts the sound pack: PREFIX/share/dravlen for PREFIX/bin/dravlen.
+    for (const std::string& folder : {exeFolder, exeFolder + "/../share/dravlen"}) {
+        struct stat st{};
+        if (stat((folder + "/dravlen1.wav").c_str(), &st) == 0 && S_ISREG(st.st_mode)) return folder;
+    }
+    return exeFolder;
+}
+
+std::string programFolder() { return soundFolderFor(executableFolder()); }
 
 bool launchDetached(const std::string& path) {
     if (path.empty() || access(path.c_str(), X_OK) != 0) return false;

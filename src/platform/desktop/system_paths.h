@@ -14,6 +14,11 @@ std::string settingsFolderIn(const std::string& home, const std::string& configH
 std::string settingsFolder();
 
 // The folder of the running executable.
+std::string executableFolder();
+// Where the sound pack is for an executable in `exeFolder`: that folder when dravlen1.wav is
+// there, else `exeFolder`/../share/dravlen when it is there, else `exeFolder`.
+std::string soundFolderFor(const std::string& exeFolder);
+// The folder the game's wave files are read from: soundFolderFor(executableFolder()).
 std::string programFolder();
 
 // Starts the program at `path` detached from this process (its own session), without a shell.

@@ -141,7 +141,8 @@ struct ScriptedPlatform::Impl : Window, Clock, SpeechEngine, SoundDevice, System
         bool deliver = !keys.empty() && (keys.front().immediate || why == WaitKind::key);
         if (why == WaitKind::key && keys.empty() && !out.closeRequested) throw KeysExhausted();
         const int64_t before = nowUs;
-        if (until > seconds())
+        // A wait without a deadline moves the clock on by one step of the real event wait.
+        if (until > seconds() && until != noDeadline)
             advanceTo(until);
         else
             advanceTo(seconds() + kYieldStep);

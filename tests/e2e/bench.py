@@ -1,0 +1,137 @@
+"""Figures of the real dravlen beside their targets (a benchmark, not a test: it never fails).
+
+Key to silence and key to the reply's first audio are read from the wave writer's capture, so
+they include xdotool's own start-up and X's delivery. Idle CPU comes from the scheduler's
+nanosecond counters (/proc/PID/task/TID/schedstat), over 10 s at the speed question with the
+engine loop playing; the same is measured for limitprobe, the least program on this stack.
+Usage: bench.py BUILD_DIR [LIMITPROBE_EXE]
+"""
+import os, statistics, subprocess, sys, time
+
+sys.path.insert(0, os.path.dirname(__file__))
+import realgame as rg
+from trip_test import Player
+
+KEYS = 12
+
+
+def run_ns(pid, tid=None):
+    tids = [tid] if tid else os.listdir(f"/proc/{pid}/task")
+    total = 0
+    for t in tids:
+        try:
+            total += int(open(f"/proc/{pid}/task/{t}/schedstat").read().split()[0])
+        except OSError:
+            pass
+    return total
+
+
+def idle_cpu(pid, seconds=10):
+    m0, p0, t0 = run_ns(pid, pid), run_ns(pid), time.time()
+    time.sleep(seconds)
+    m1, p1, t1 = run_ns(pid, pid), run_ns(pid), time.time()
+    wall = (t1 - t0) * 1e9
+    return 100 * (m1 - m0) / wall, 100 * (p1 - p0) / wall
+
+
+def line(name, value, target):
+    print(f"  {name:52} {value:>16}   target {target}")
+
+
+def main():
+    build = os.path.realpath(sys.argv[1])
+    probe = sys.argv[2] if len(sys.argv) > 2 else None
+    figures = {}
+    with rg.Display():
+        launched = time.time()
+        game = rg.Game(os.path.join(build, "dravlen"))
+        opened = None
+        while opened is None and time.time() - launched < 10:
+            if os.path.exists(game.wav):
+                opened = time.time()
+            time.sleep(0.001)
+        try:
+            player = Player()
+            silences, replies, pending = [], [], []
+            while True:
+                lines = game.wait_key_wait(timeout=120)
+                if lines is None:
+                    break
+                if "How many pounds" in lines[-1] and not silences:
+                    # Shift cuts the question and says nothing; F1 cuts it and asks it again.
+                    for i in range(2 * KEYS):
+                        game.key("F1")
+                        game.wait_key_wait()
+                        time.sleep(0.8)
+                        k = game.frames()
+                        game.key("shift" if i % 2 == 0 else "F1")
+                        (silences if i % 2 == 0 else replies).append(k)
+                        time.sleep(0.8)
+                        game.wait_key_wait()
+                if "How fast do you wish to go?" in lines[-1] and player.speeds == 1:
+                    time.sleep(6)  # the question has been spoken; the engine loop plays on
+                    figures["main"], figures["process"] = idle_cpu(game.pid)
+                    figures["rss"] = game.rss_kib() / 1024
+                    game.key("Escape")
+                    game.wait_key_wait()
+                    game.key("Return")
+                    break
+                if not pending:
+                    pending = player.keys(game, lines)
+                k = pending.pop(0)
+                if k == "weight":
+                    game.type("40000", 30)
+                    game.key("Return")
+                else:
+                    game.key(k)
+                for _ in range(200):
+                    if not game.at_key_wait():
+                        break
+                    time.sleep(0.01)
+            game.wait_end(30)
+        finally:
+            game.kill()
+        left, _ = game.capture()
+
+        if probe:
+            conf = os.path.join(game.work, "probe.conf")  # the same wave writer as the game's
+            open(conf, "w").write(open(os.path.join(game.work, "alsoft.conf")).read().replace("out.wav", "probe.wav"))
+            p = subprocess.Popen([probe], env=dict(os.environ, ALSOFT_CONF=conf),
+                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            time.sleep(2)
+            subprocess.run(["xdotool", "search", "--name", "^limitprobe$", "key", "n"])
+            time.sleep(2)
+            figures["probe_main"], figures["probe"] = idle_cpu(p.pid)
+            p.terminate()
+            p.wait()
+
+    to_ms = lambda frames: frames * 1000 / rg.RATE
+    cut = [to_ms(rg.first_quiet(left, k) - k) for k in silences]
+    reply = []
+    for k in replies:
+        quiet = rg.first_quiet(left, k, run=rg.RATE * 3 // 1000)  # the dip between the two voices
+        back = rg.first_loud(left, quiet, run=rg.RATE // 1000) if quiet is not None else None
+        if back is not None:
+            reply.append(to_ms(back - quiet))
+    first = rg.first_loud(left, 0, run=rg.RATE // 1000)
+
+    print("dravlen on this machine (Xvfb, OpenAL's wave writer, xdotool keys):")
+    line(f"key to silence, median of {len(cut)}", f"{statistics.median(cut):.1f} ms", "<= 5 ms")
+    line("key to silence, worst", f"{max(cut):.1f} ms", "<= 5 ms")
+    line(f"silence to the reply's first audio, median of {len(reply)}",
+         f"{statistics.median(reply):.1f} ms" if reply else "n/a", "<= 10 ms")
+    line("silence to the reply's first audio, worst", f"{max(reply):.1f} ms" if reply else "n/a", "<= 10 ms")
+    if opened and first is not None:
+        line("start to first audio", f"{(opened - launched) * 1000 + to_ms(first):.0f} ms", "<= 150 ms")
+    if "main" in figures:
+        line("idle CPU at a key wait, main thread (10 s)", f"{figures['main']:.3f} %", "<= 0.1 % of a core")
+        target = f"<= limitprobe + 0.5 = {figures['probe'] + 0.5:.2f} %" if "probe" in figures else "limitprobe + 0.5 %"
+        line("idle CPU at a key wait, whole process (10 s)", f"{figures['process']:.2f} %", target)
+        line("resident memory at a key wait", f"{figures['rss']:.1f} MiB", "<= 30 MiB")
+    if "probe" in figures:
+        line("limitprobe idle CPU, main thread / whole process",
+             f"{figures['probe_main']:.3f} / {figures['probe']:.2f} %", "(the yardstick)")
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,274 @@
+"""The real dravlen on a real (virtual) desktop: Xvfb, OpenAL's wave writer, xdotool keys.
+
+Shared by the end-to-end tests and the benchmark. The game is started with HOME in a scratch
+folder and an ALSOFT_CONF that sends its sound to a wave file, written in real time, so the
+file's length tells where the output is "now". A key is sent only when the game's main thread
+sleeps in a key wait: the window's event wait with no timeout (poll with -1, read from
+/proc/PID/syscall). A key sent while the game speaks a synchronous line would be discarded by
+the next key wait, as the game means it to be, and the run would drift from its plan.
+"""
+import array, ctypes, math, os, shutil, subprocess, sys, tempfile, time
+
+RATE = 44100
+SKIP = 77  # ctest's skip status (SKIP_RETURN_CODE)
+
+
+def need_tools(*tools):
+    missing = [t for t in tools if shutil.which(t) is None]
+    if missing:
+        print("SKIPPED: not installed here: " + ", ".join(missing) +
+              " (scripts/setup.sh installs them; CI has them)")
+        sys.exit(SKIP)
+
+
+class Display:
+    """A private Xvfb display, set as DISPLAY for everything started afterwards."""
+
+    def __init__(self):
+        need_tools("Xvfb", "xdotool", "xwininfo", "sox")
+        for n in range(101, 200):
+            if not os.path.exists(f"/tmp/.X11-unix/X{n}") and not os.path.exists(f"/tmp/.X{n}-lock"):
+                self.name = f":{n}"
+                break
+        self.proc = subprocess.Popen(["Xvfb", self.name, "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+                                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.environ["DISPLAY"] = self.name
+        for _ in range(100):
+            if subprocess.run(["xdotool", "getmouselocation"], capture_output=True).returncode == 0:
+                return
+            time.sleep(0.1)
+        raise RuntimeError("Xvfb did not start")
+
+    def close(self):
+        self.proc.terminate()
+        self.proc.wait()
+
+    def __enter__(self):
+        return self
+
+    def __exit__(self, *a):
+        self.close()
+
+
+_scratch = []
+
+
+def tidy(failed):
+    """Removes the games' scratch folders, unless a check failed (they are kept to look at)."""
+    for d in _scratch:
+        if failed:
+            print("kept for a look:", d)
+        else:
+            shutil.rmtree(d, ignore_errors=True)
+
+
+class Game:
+    def __init__(self, exe, work=None, env=None, settings=None, args=()):
+        self.work = work or tempfile.mkdtemp(prefix="dravlen-e2e-")
+        _scratch.append(self.work)
+        self.home = os.path.join(self.work, "home")
+        self.run_dir = os.path.join(self.work, "run")
+        os.makedirs(os.path.join(self.home, "Documents"), exist_ok=True)
+        os.makedirs(self.run_dir, exist_ok=True)
+        self.folder = os.path.join(self.home, "Documents", "quillonwerk")
+        self.transcript = os.path.join(self.folder, "dravlog.txt")
+        self.cfg = os.path.join(self.folder, "dravlen.cfg")
+        if settings is not None:
+            os.makedirs(self.folder, exist_ok=True)
+            open(self.cfg, "w").write(settings)
+        self.wav = os.path.join(self.work, "out.wav")
+        conf = os.path.join(self.work, "alsoft.conf")
+        open(conf, "w").write("[general]\ndrivers=wave\nchannels=stereo\nfrequency=44100\n"
+                              f"sample-type=int16\nhrtf=false\n[wave]\nfile={self.wav}\n")
+        full_env = dict(os.environ, HOME=self.home, ALSOFT_CONF=conf)
+        full_env.pop("XDG_CONFIG_HOME", None)
+        full_env.update(env or {})
+        self.err = open(os.path.join(self.work, "stderr.txt"), "w")
+        self.started = time.time()
+        self.proc = subprocess.Popen([exe, *args], cwd=self.run_dir, env=full_env,
+                                     stdout=self.err, stderr=self.err)
+        self.pid = self.proc.pid
+        self.seen = []  # (line, capture frame when first seen)
+        self.window = self.find_window(" Dravlen  By Brannock ")
+
+    # ---- the window
+    def find_window(self, caption, timeout=20):
+        end = time.time() + timeout
+        while time.time() < end and self.alive():
+            # xwininfo lists every window; xdotool's search misses SDL's message box.
+            r = subprocess.run(["xwininfo", "-root", "-tree"], capture_output=True, text=True)
+            for l in r.stdout.splitlines():
+                p = l.split(None, 1)
+                if len(p) == 2 and p[1].startswith('"' + caption + '"'):
+                    return int(p[0], 16)
+            time.sleep(0.05)
+        return None
+
+    def caption(self):
+        return subprocess.run(["xdotool", "getwindowname", str(self.window)], capture_output=True,
+                              text=True).stdout.rstrip("\n")
+
+    def key(self, *names, window=None):
+        subprocess.run(["xdotool", "key", "--window", str(window or self.window), *names])
+
+    def type(self, text, delay_ms):
+        subprocess.run(["xdotool", "type", "--window", str(self.window), "--delay", str(delay_ms), text])
+
+    def close_request(self):
+        """WM_DELETE_WINDOW, as a window manager sends it when the player closes the window."""
+        x11 = ctypes.cdll.LoadLibrary("libX11.so.6")
+        x11.XOpenDisplay.restype = ctypes.c_void_p
+        x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
+        x11.XInternAtom.restype = ctypes.c_ulong
+        x11.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+        x11.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long, ctypes.c_void_p]
+        x11.XFlush.argtypes = [ctypes.c_void_p]
+        x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
+        dpy = x11.XOpenDisplay(None)
+        ev = (ctypes.c_long * 24)()
+
+        def put(off, value, ctype):
+            ctypes.cast(ctypes.addressof(ev) + off, ctypes.POINTER(ctype))[0] = value
+        put(0, 33, ctypes.c_int)  # ClientMessage
+        put(32, self.window, ctypes.c_ulong)
+        put(40, x11.XInternAtom(dpy, b"WM_PROTOCOLS", 0), ctypes.c_ulong)
+        put(48, 32, ctypes.c_int)
+        put(56, x11.XInternAtom(dpy, b"WM_DELETE_WINDOW", 0), ctypes.c_ulong)
+        x11.XSendEvent(dpy, self.window, 0, 0, ev)
+        x11.XFlush(dpy)
+        x11.XCloseDisplay(dpy)
+
+    # ---- the process
+    def alive(self):
+        return self.proc.poll() is None
+
+    def wait_end(self, timeout):
+        try:
+            return self.proc.wait(timeout=timeout)
+        except subprocess.TimeoutExpired:
+            return None
+
+    def kill(self):
+        if self.alive():
+            self.proc.kill()
+            self.proc.wait()
+
+    def at_key_wait(self):
+        """The main thread sleeps in poll() with no timeout: the event wait of a key wait."""
+        try:
+            f = open(f"/proc/{self.pid}/syscall").read().split()
+        except OSError:
+            return False
+        return len(f) > 3 and f[0] == "7" and int(f[3], 16) & 0xffffffff == 0xffffffff
+
+    def cpu_ticks(self, thread=None):
+        path = f"/proc/{self.pid}/task/{thread}/stat" if thread else f"/proc/{self.pid}/stat"
+        f = open(path).read().rsplit(")", 1)[1].split()
+        return int(f[11]) + int(f[12])
+
+    def rss_kib(self):
+        for l in open(f"/proc/{self.pid}/status"):
+            if l.startswith("VmRSS:"):
+                return int(l.split()[1])
+        return 0
+
+    # ---- what the game said and played
+    def frames(self):
+        try:
+            return max(0, os.path.getsize(self.wav) - 68) // 4
+        except OSError:
+            return 0
+
+    def lines(self):
+        try:
+            data = open(self.transcript, "rb").read().decode("latin-1")
+        except OSError:
+            return [l for l, _ in self.seen]
+        parts = data.split("\r\n")[:-1]
+        f = self.frames()
+        for l in parts[len(self.seen):]:
+            self.seen.append((l, f))
+        return [l for l, _ in self.seen]
+
+    def frame_of(self, text, after=0):
+        self.lines()
+        return next((f for l, f in self.seen if text in l and f >= after), None)
+
+    def wait_key_wait(self, timeout=60):
+        """Returns the transcript once the game has sat in a key wait for a moment with nothing
+        new said; None when it ended or the time ran out."""
+        end = time.time() + timeout
+        while time.time() < end and self.alive():
+            n = len(self.lines())
+            if self.at_key_wait():
+                time.sleep(0.05)
+                if self.at_key_wait() and len(self.lines()) == n:
+                    return self.lines()
+            time.sleep(0.02)
+        return None
+
+    def capture(self):
+        """The whole capture as (left, right) arrays of 16-bit samples (the file is complete
+        once the game has closed its device)."""
+        raw = self.wav + ".raw"
+        subprocess.run(["sox", self.wav, "-t", "raw", "-e", "signed", "-b", "16", "-c", "2", raw], check=True)
+        a = array.array("h")
+        a.frombytes(open(raw, "rb").read())
+        os.remove(raw)
+        return a[0::2], a[1::2]
+
+
+# ---- measuring sound
+def rms(x, f0, f1):
+    f0, f1 = max(0, int(f0)), min(len(x), int(f1))
+    if f1 <= f0:
+        return 0.0
+    return math.sqrt(sum(v * v for v in x[f0:f1]) / (f1 - f0)) / 32768
+
+
+def first_loud(x, f0, level=0.01, run=RATE // 100):
+    """The first frame from f0 on where a run of `run` frames peaks above `level`."""
+    thr = level * 32768
+    for b in range(int(f0), len(x) - run, run):
+        if max(abs(v) for v in x[b:b + run]) > thr:
+            for f in range(b, b + run):
+                if abs(x[f]) > thr:
+                    return f
+    return None
+
+
+def first_quiet(x, f0, level=0.003, run=RATE * 30 // 1000):
+    """The first frame from f0 on that starts `run` frames all below `level` (-50 dB)."""
+    thr, f, n = level * 32768, int(f0), 0
+    while f < len(x):
+        if abs(x[f]) <= thr:
+            n += 1
+            if n >= run:
+                return f - run + 1
+        else:
+            n = 0
+        f += 1
+    return None
+
+
+def dominant_hz(wav, start_s, dur_s, lo, hi):
+    """The strongest frequency between lo and hi in the left channel, from sox's spectrum."""
+    r = subprocess.run(["sox", wav, "-n", "trim", f"{start_s:.3f}", f"{dur_s:.3f}", "remix", "1",
+                        "rate", "4000", "stat", "-freq"], capture_output=True, text=True)
+    acc = {}
+    for l in r.stderr.splitlines():
+        p = l.split()
+        if len(p) == 2:
+            try:
+                fr, m = float(p[0]), float(p[1])
+            except ValueError:
+                continue
+            if lo <= fr <= hi:
+                acc[fr] = acc.get(fr, 0.0) + m
+    pts = sorted(acc.items())
+    i = max(range(len(pts)), key=lambda k: pts[k][1])
+    if 0 < i < len(pts) - 1:  # between the bins
+        a, b, c = pts[i - 1][1], pts[i][1], pts[i + 1][1]
+        d = 0.5 * (a - c) / (a - 2 * b + c) if (a - 2 * b + c) else 0
+        return pts[i][0] + d * (pts[i + 1][0] - pts[i][0])
+    return pts[i][0]

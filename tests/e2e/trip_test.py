@@ -1,0 +1,215 @@
+"""End to end: the real dravlen played by real keys from the title to Esc and yes.
+
+Both title offers (each read, then declined), a trip set-up with the weight typed at 30 ms a
+key, driving hours at 20 and then 55 MPH, the truck stop of the fourth hour, and the ending.
+Checks the caption, the transcript, the settings file, the exit status and, in the captured
+output: speech where speech was due, speech that a key cuts falling silent, the engine loop's
+pitch at two speeds and a panned traffic sound heard on both channels.
+Usage: trip_test.py BUILD_DIR
+"""
+import os, re, sys, time
+
+sys.path.insert(0, os.path.dirname(__file__))
+import realgame as rg
+
+HOURS = 6
+failures = []
+
+
+def check(ok, what):
+    print(("ok    " if ok else "FAIL  ") + what, flush=True)
+    if not ok:
+        failures.append(what)
+
+
+class Player:
+    """Chooses the keys at each key wait from what was said last."""
+
+    def __init__(self):
+        self.asked = {}
+        self.speeds = 0
+        self.marks = {}  # name -> capture frame
+
+    def keys(self, game, lines):
+        last = lines[-1] if lines else ""
+        q = last.strip()
+        if q in ("yes", "no"):
+            question = next((l for l in reversed(lines) if l.strip() not in ("yes", "no")), "")
+            n = self.asked[question] = self.asked.get(question, 0) + 1
+            if "reed the instructions" in question or "special key instructions" in question:
+                return ["y" if n == 1 else "n"]
+            if "exit game?" in question:
+                return ["Return"]
+            for key, ans in (("Is this correct?", "y"), ("Do you want replacements?", "y"),
+                             ("Truck stop ahead", "y"), ("buy a tire?", "n"), ("buy more?", "n")):
+                if key in question:
+                    return [ans]
+            if "get some sleep?" in question:
+                return ["n"]
+            print("note: unknown yes/no question:", question)
+            return ["Return"]
+        if q == "1 oranges":
+            return ["2"]
+        if q in ("2 freight", "freight liner", "northern", "new", "1"):
+            return ["Return"]
+        if "How many pounds" in last:
+            return ["weight"]
+        if "How many hours of rest" in last:
+            return ["8", "Return"]
+        if "How many gallons" in last:
+            return ["5", "0", "Return"]
+        if "press any key" in last:
+            return ["space"]
+        if "How fast do you wish to go?" in last:
+            self.speeds += 1
+            if self.speeds == 2:
+                self.hold(game, "engine 20")
+            if self.speeds == 3:
+                self.hold(game, "engine 55")
+            if self.speeds > HOURS:
+                return ["Escape"]
+            return {1: ["2", "0", "Return"], 2: ["5", "5", "Return"]}.get(self.speeds, ["5", "5", "Return"])
+        print("note: unknown key wait after:", repr(last))
+        return ["Return"]
+
+    def hold(self, game, name):
+        # The question is spoken, then the key wait is quiet but for the engine loop.
+        time.sleep(5.5)
+        self.marks[name] = game.frames()
+
+    def weight(self, game):
+        # Shift cuts the question in the middle (typed entry answers it with silence), then
+        # the weight is typed at 30 ms a key, as a fast typist does.
+        time.sleep(1.0)
+        self.marks["shift"] = game.frames()
+        game.key("shift")
+        time.sleep(1.5)
+        game.type("40000", 30)
+        game.key("Return")
+
+
+def main():
+    build = os.path.realpath(sys.argv[1])
+    with rg.Display():
+        game = rg.Game(os.path.join(build, "dravlen"))
+        try:
+            run(game, build)
+        finally:
+            game.kill()
+    rg.tidy(failures)
+    if failures:
+        print(f"{len(failures)} check(s) failed")
+        sys.exit(1)
+    print("PASS")
+
+
+def run(game, build):
+    check(game.window is not None, "a window captioned \" Dravlen  By Brannock \" appears")
+    if game.window is None:
+        return
+    check(game.caption() == " Dravlen  By Brannock ", "the caption stays \" Dravlen  By Brannock \"")
+    player = Player()
+    waits = 0
+    pending = []
+    while True:
+        lines = game.wait_key_wait(timeout=120)
+        if lines is None:
+            break
+        waits += 1
+        if not pending:
+            pending = player.keys(game, lines)
+        k = pending.pop(0)
+        if k == "weight":
+            player.weight(game)
+        else:
+            game.key(k)
+        # Wait until the game has taken the key (it leaves the key wait).
+        for _ in range(200):
+            if not game.at_key_wait() or not game.alive():
+                break
+            time.sleep(0.01)
+        if waits > 400:
+            break
+    status = game.wait_end(60)
+    lines = game.lines()
+    check(status == 0, f"exit status 0 after Esc and yes (got {status})")
+
+    text = "\n".join(lines)
+    check(lines[:2] == ["Dravlen. version 3", " By Brannock "], "the title is spoken first")
+    check("Special key instructions. f1 repeat current prompt." in text and
+          "Truck stops are also the only places where you can sleep" in text,
+          "both title offers were taken (instructions and special keys read)")
+    check(" you have chosen to carry  40000 pounds of freight. Is this correct?" in lines,
+          "40000 typed at 30 ms a key reached the game whole")
+    check(sum("How fast do you wish to go?" in l for l in lines) >= HOURS, f"{HOURS} driving hours asked the speed")
+    check("Truck stop ahead" in text and any("Diesel fuel costs" in l for l in lines) and
+          any("How many gallons" in l for l in lines), "a truck stop was offered, taken, and sold diesel")
+    check(any("exit game?" in l for l in lines), "Esc asked whether to leave")
+    cfg = open(game.cfg).read().split() if os.path.exists(game.cfg) else []
+    check(len(cfg) == 4 and all(re.fullmatch(r"-?\d+(\.\d+)?", v) for v in cfg),
+          f"the settings file holds four numbers ({cfg})")
+
+    left, right = game.capture()
+    total = len(left)
+    print(f"captured {total / rg.RATE:.1f} s")
+    # Speech where it was due: the title, the weight question, the first hour's report.
+    for what in ("Dravlen. version 3", "How many pounds", "Approximate fuel"):
+        f = game.frame_of(what)
+        level = rg.rms(left, f - rg.RATE // 2, f + rg.RATE) if f is not None else 0
+        check(level > 0.01, f"speech heard around \"{what}\" (level {level:.3f})")
+    # The question cut by Shift: speech before the key, silence soon after it.
+    k = player.marks.get("shift", 0)
+    before = rg.rms(left, k - rg.RATE // 4, k)
+    after = rg.rms(left, k + rg.RATE * 4 // 10, k + rg.RATE)
+    check(before > 0.01 and after < 0.002,
+          f"a key falls on speech and it stops (level {before:.3f} before, {after:.4f} from 0.4 s after)")
+    # The engine loop's pitch follows the speed: 55 MPH against 20 MPH.
+    if "engine 20" in player.marks and "engine 55" in player.marks:
+        hz = {s: rg.dominant_hz(game.wav, player.marks[f"engine {s}"] / rg.RATE - 2.0, 2.0, 10, 400)
+              for s in (20, 55)}
+        ratio = hz[55] / hz[20]
+        check(abs(ratio / (55 / 20) - 1) < 0.05,
+              f"engine pitch at 55 MPH / at 20 MPH = {ratio:.3f} (wanted {55 / 20:.3f}; {hz[20]:.1f} and {hz[55]:.1f} Hz)")
+    else:
+        check(False, "the engine was heard at 20 and 55 MPH")
+    check(panned_on_both_sides(left, right), "a panned traffic sound is heard on both channels, louder on its own side")
+
+
+def panned_on_both_sides(left, right):
+    """Centred sounds (engine, speech, weather) are the same on both sides, so the difference
+    of the sides is the panned sound alone: S(1 - g), g the far side's gain. Against it, the
+    near side carries S and the far side g S: their covariances with the difference give g."""
+    block = rg.RATE // 50
+    n = len(left) // block
+    active = [max(abs(left[i] - right[i]) for i in range(b * block, (b + 1) * block, 4)) > 600 for b in range(n)]
+    best = None
+    b = 0
+    while b < n:
+        if active[b]:
+            e = b
+            while e < n and active[e]:
+                e += 1
+            if e - b >= 10 and (best is None or e - b > best[1] - best[0]):
+                best = (b, e)
+            b = e
+        b += 1
+    if best is None:
+        print("no panned sound found in the capture")
+        return False
+    f0, f1 = best[0] * block, best[1] * block
+    l, r = left[f0:f1], right[f0:f1]
+    d = [a - c for a, c in zip(l, r)]
+    md = sum(d) / len(d)
+    def cov(x):
+        mx = sum(x) / len(x)
+        return sum((a - mx) * (c - md) for a, c in zip(x, d))
+    cl, cr = cov(l), cov(r)
+    near, far = (cl, cr) if abs(cl) >= abs(cr) else (cr, cl)
+    g = far / near if near else 0
+    side = "left" if abs(cl) >= abs(cr) else "right"
+    print(f"panned sound at {f0 / rg.RATE:.1f}-{f1 / rg.RATE:.1f} s, on the {side}; far side at {g:.2f} of the near side")
+    return 0.05 < g < 0.6
+
+
+if __name__ == "__main__":
+    main()
