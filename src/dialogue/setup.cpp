@@ -52,6 +52,12 @@ constexpr const char* kUp = "38";
 constexpr const char* kDown = "40";
 constexpr const char* kF1 = "112";
 
+// A weight of sixteen digits or more no longer reads out as a plain number (it would be spoken
+// as "1e+259", or "inf" past the largest number there is); it is taken as the fullest load the
+// trailer holds, and confirmed as such.
+constexpr double kPlainlySpokenBelow = 1e15;
+constexpr double kFullTrailer = 50000;
+
 void line(Form& f, Trip& t, const std::string& text) {
     t.prompt = text;
     sayLine(f, t);
@@ -164,6 +170,7 @@ void loadWeight(Form& f, Trip& t) {
         for (;;) {
             getter(f, " How many pounds will you carry (40,000 is the legal limit) ");
             t.pounds = typedValue(f.r);
+            if (!(t.pounds < kPlainlySpokenBelow)) t.pounds = kFullTrailer;
             if (t.pounds >= 25000) break;
             line(f, t, " You can't make a living on half a load.");
         }
