@@ -126,6 +126,11 @@ double typedValue(const std::string& text) {
     return std::strtod(text.substr(start, i - start).c_str(), nullptr);
 }
 
+double weightTyped(const std::string& text) {
+    const double pounds = typedValue(text);
+    return pounds < kPlainlySpokenBelow ? pounds : kFullTrailer;
+}
+
 void tripStart(Form& f, Trip& t) {
     clearScreen(t);
     t.expenses = 190;
@@ -169,8 +174,7 @@ void loadWeight(Form& f, Trip& t) {
         clearScreen(t);
         for (;;) {
             getter(f, " How many pounds will you carry (40,000 is the legal limit) ");
-            t.pounds = typedValue(f.r);
-            if (!(t.pounds < kPlainlySpokenBelow)) t.pounds = kFullTrailer;
+            t.pounds = weightTyped(f.r);
             if (t.pounds >= 25000) break;
             line(f, t, " You can't make a living on half a load.");
         }
