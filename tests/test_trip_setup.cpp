@@ -103,6 +103,9 @@ TEST(Setup, AWeightTooLongToReadOutIsConfirmedAsAFullTrailer) {
         ASSERT_FALSE(r.lines.empty());
         EXPECT_EQ(r.lines[r.lines.size() - 2], row.heard) << row.keys.size();
     }
+    // Fifteen nines and a fraction would be read out as "1e+15".
+    EXPECT_EQ(weightTyped("999999999999999.4"), 999999999999999.4);
+    EXPECT_EQ(weightTyped("999999999999999.9"), 50000);
 }
 
 TEST(Setup, EveryTireChoiceWithItsExpensesAndWear) {

@@ -52,10 +52,9 @@ constexpr const char* kUp = "38";
 constexpr const char* kDown = "40";
 constexpr const char* kF1 = "112";
 
-// A weight of sixteen digits or more no longer reads out as a plain number (it would be spoken
-// as "1e+259", or "inf" past the largest number there is); it is taken as the fullest load the
-// trailer holds, and confirmed as such.
-constexpr double kPlainlySpokenBelow = 1e15;
+// A weight of sixteen digits or more (or fifteen nines and a fraction) no longer reads out as a
+// plain number: it would be spoken as "1e+15", "1e+259", or "inf" past the largest number there
+// is. It is taken as the fullest load the trailer holds, and confirmed as such.
 constexpr double kFullTrailer = 50000;
 
 void line(Form& f, Trip& t, const std::string& text) {
@@ -128,7 +127,8 @@ double typedValue(const std::string& text) {
 
 double weightTyped(const std::string& text) {
     const double pounds = typedValue(text);
-    return pounds < kPlainlySpokenBelow ? pounds : kFullTrailer;
+    const bool plain = number(pounds).find_first_not_of(" -.0123456789") == std::string::npos;
+    return plain ? pounds : kFullTrailer;
 }
 
 void tripStart(Form& f, Trip& t) {
