@@ -202,5 +202,52 @@ TEST(Endings, TheFourthTicketIsJailAndTheRigIsRepossessed) {
     EXPECT_FALSE(said(r, "     Trip expenses totaled "));  // nothing delivered, nothing settled
 }
 
+TEST(Endings, EveryPlaceAndRoadOfEachRouteAsHeardOnAWholeTrip) {
+    // Road, place, road, place ... as a whole trip at 55 hears them, one leg an hour or more.
+    struct Row {
+        const char* route;
+        uint32_t seed;
+        Lines roadsAndPlaces;
+    } rows[] = {
+        {"n", 1, {"I-15 in California", "Barstow", "I-15 in California", "Las Vegas", "I-15 in Arizona", "Utah border",
+                  "I-15 in Utah", "End of Interstate", "US-89 in Utah", "Salina", "I-70 in Utah", "Grand Junction",
+                  "I-70 in Colorado", "Denver", "I-76 in Colorado", "Nebraska border", "I-80 in Nebraska", "Omaha",
+                  "I-80 in Iowa", "Demoines", "I-80 in Iowa", "Illinois border", "I-80 in Illinois", "Gary",
+                  "Indianna Turnpike", "Ohio border", "Ohio Turnpike", "Cleveland", "I-80 in Ohio", "Pennsylvania border",
+                  "I-80 in Pennsylvania", "East Stroudsberg", "I-80 in New Jersey", "Washington Bridge", "city streets"}},
+        {"m", 1, {"I-15 in California", "Barstow", "I-40 in California", "Needles", "I-40 in California", "Flagstaff",
+                  "I-40 in Arizona", "Gallup", "I-40 in New Mexico", "Albuquerque", "I-40 in New Mexico", "Tucumcari",
+                  "I-40 in Texas", "Amarillo", "I-40 in Texas", "Oklahoma border", "I-40 in Oklahoma", "Oklahoma City",
+                  "Oklahoma Turnpike", "Missouri border", "I-44 in Missouri", "St. Louis", "I-70 in Illinois",
+                  "Terre Haute", "I-70 in Indianna", "Indianapolis", "I-70 in Indianna", "Ohio border", "I-70 in Ohio",
+                  "Columbus", "I-70 in Ohio", "Wheeling West Virginia", "I-70 in Pennsylvania", "New Stanton",
+                  "Pennsylvania Turnpike", "Harrisburg", "Pennsylvania Turnpike", "New Jersey border",
+                  "I-70 in New Jersey"}},
+        {"s", 2, {"I-10 in California", "Palm Springs", "I-10 in California", "Blythe", "I-10 in Arizona", "Phoenix",
+                  "I-10 in Arizona", "Tucson", "I-10 in Arizona", "Lordsburg", "I-10 in New Mexico", "El Paso",
+                  "I-10 in Texas", "Pecos", "I-20 in Texas", "Odessa", "I-20 in Texas", "Abilene", "I-20 in Texas",
+                  "Dallas", "I-20 in Texas", "Louisiana border", "I-20 in Louisiana", "Vicksburg", "I-20 in Mississippi",
+                  "Alabama border", "I-20 in Alabama", "Birmingham", "I-20 in Alabama", "Georgia border",
+                  "I-20 in Georgia", "Atlanta", "I-85 in Georgia", "Carolina border", "I-85 in Carolina", "Greensboro",
+                  "I-85 in North Carolina", "Virginia border", "I-85 in Virginia", "Richmond", "I-95 in Virginia",
+                  "Washington D.C.", "I-95 in Maryland", "Baltimore", "I-95 in Delaware", "New Jersey border",
+                  "New Jersey Turnpike"}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.route);
+        Driver d;
+        d.route = row.route;
+        RunResult r = drive(d, row.seed);
+        ASSERT_TRUE(said(r, " WELCOME TO NEW YORK"));
+        Lines expected, heard;
+        for (size_t i = 0; i < row.roadsAndPlaces.size(); ++i)
+            expected.push_back((i % 2 ? " You have just past " : " Cruising on ") + row.roadsAndPlaces[i]);
+        for (const std::string& l : r.transcript)
+            if ((starts(l, " You have just past ") || starts(l, " Cruising on ")) && (heard.empty() || heard.back() != l))
+                heard.push_back(l);
+        EXPECT_EQ(heard, expected);
+    }
+}
+
 }  // namespace
 }  // namespace dravlen

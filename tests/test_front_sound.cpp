@@ -1,6 +1,10 @@
 // Sound effects: one-shot sounds, the engine fades and the glide.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <utility>
+
+#include "frontend/keys.h"
 #include "frontend/sound.h"
 #include "front_rig.h"
 
@@ -70,4 +74,25 @@ TEST(FrontSound, GlideSetsEveryFrequencyOneHertzApartAtItsRate) {
     hz = r.values("sound.frequency");
     EXPECT_EQ(std::vector<long>(hz.begin() + 2006, hz.end()),
               (std::vector<long>{22055, 22054, 22053, 22052, 22051, 22050}));
+}
+
+TEST(FrontSound, NoWaitSpinsEveryTurnSleepsUntilAFutureDeadline) {
+    // A sound, a fade, a glide and a pause each sleep turn by turn: at most the two looks of the
+    // key clearing before them come in a row, never one look a turn for as long as they last.
+    Rig r;
+    r.sound(22, 2.0);
+    r.sound(44, 3.0);
+    r.sound(45, 0.2);
+    r.f.engineBuf = r.f.p.sound.load(soundPath(r.f, 46));
+    const std::pair<const char*, std::function<void()>> waits[] = {
+        {"play", [&] { play(r.f, 22); }},
+        {"engine start", [&] { engineStartSound(r.f, 0); }},
+        {"engine stop", [&] { engineStopSound(r.f); }},
+        {"glide", [&] { glideEngine(r.f, 20050, 22055, 4000); }},
+        {"pause", [&] { dy(r.f, 1.5); }},
+    };
+    for (const auto& [name, wait] : waits) {
+        wait();
+        EXPECT_LE(r.sp.yields().longestLookRun, 2) << name;
+    }
 }

@@ -274,5 +274,43 @@ TEST(DrivingLoop, ArrivalNeedsMoreThanTheRouteLengthAndComesBeforeTheReadout) {
     }
 }
 
+TEST(DrivingLoop, TheRainLoopStopsInTheFirstDryHourAfterAWetOne) {
+    // Whole hours at 60 on each route, 2,000 miles out, tank refilled and no truck stop offered: after every
+    // hour the rain loop plays exactly when that hour's weather is wet, and the wind loop when it
+    // is a blizzard; so a wet hour followed by a dry one must stop the rain.
+    int wetThenDry = 0, blizzardThenCalm = 0;
+    for (uint32_t seed = 1; seed <= 40 && (wetThenDry < 3 || blizzardThenCalm < 1); ++seed) {
+        TripRig r("", seed);
+        for (int i = 0; i < 14; ++i) r.sp.addKeys("6 0");
+        onTheRoad(r, static_cast<int>(seed % 3));
+        bool wasWet = false, wasBlizzard = false;
+        try {
+            for (int hour = 0; hour < 14; ++hour) {
+                r.t.fuel = 190;
+                r.t.hoursSinceStopOffer = -100;
+                r.t.odometer = 2000;  // far enough east for every kind of weather
+                r.lines.clear();
+                drivingHour(r.f, r.t);
+                auto w = std::find_if(r.lines.begin(), r.lines.end(),
+                                      [](const std::string& l) { return l.rfind(" Current weather: ", 0) == 0; });
+                ASSERT_NE(w, r.lines.end());
+                const std::string weather = w->substr(18);
+                const bool wet = weather == "rain" || weather == "light snow" || weather == "BLIZZARD  !!";
+                const bool blizzard = weather == "BLIZZARD  !!";
+                EXPECT_EQ(r.f.wetLoopOn, wet ? 1 : 0) << "seed " << seed << " hour " << hour << ": " << weather;
+                EXPECT_EQ(r.f.windLoopOn, blizzard ? 1 : 0) << "seed " << seed << " hour " << hour << ": " << weather;
+                wetThenDry += wasWet && !wet;
+                blizzardThenCalm += wasBlizzard && !blizzard;
+                wasWet = wet;
+                wasBlizzard = blizzard;
+            }
+        } catch (const GameOver&) {
+            // An accident ended this trip; the hours before it count.
+        }
+    }
+    EXPECT_GE(wetThenDry, 3);
+    EXPECT_GE(blizzardThenCalm, 1);
+}
+
 }  // namespace
 }  // namespace dravlen

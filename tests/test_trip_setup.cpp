@@ -77,6 +77,37 @@ TEST(Setup, TripStartAndLoadingResetTheTripAndCutAFullLoad) {
     EXPECT_EQ(r.t.screenLineCount, 1) << "the fuel line opens a screen of its own";
 }
 
+TEST(Setup, AWeightTooLongToReadOutIsConfirmedAsAFullTrailer) {
+    // Fifteen digits still read as typed; sixteen and more (260 make infinity) are a full trailer.
+    const auto digits = [](int n, char first) {
+        std::string keys(1, first);
+        keys += " ";
+        for (int i = 1; i < n; ++i) keys += "9 ";
+        return keys;
+    };
+    struct Row {
+        std::string keys;
+        double pounds;
+        const char* heard;
+    } rows[] = {
+        {digits(15, '9'), 999999999999999, " you have chosen to carry  999999999999999 pounds of freight. Is this correct?"},
+        {digits(16, '1'), 50000, " you have chosen to carry  50000 pounds of freight. Is this correct?"},
+        {digits(260, '9'), 50000, " you have chosen to carry  50000 pounds of freight. Is this correct?"},
+        {digits(400, '5'), 50000, " you have chosen to carry  50000 pounds of freight. Is this correct?"},
+    };
+    for (auto& row : rows) {
+        TripRig r(row.keys + "enter y");
+        r.t.cargo = 2;
+        loadWeight(r.f, r.t);
+        EXPECT_EQ(r.t.pounds, row.pounds) << row.keys.size();
+        ASSERT_FALSE(r.lines.empty());
+        EXPECT_EQ(r.lines[r.lines.size() - 2], row.heard) << row.keys.size();
+    }
+    // Fifteen nines and a fraction would be read out as "1e+15".
+    EXPECT_EQ(weightTyped("999999999999999.4"), 999999999999999.4);
+    EXPECT_EQ(weightTyped("999999999999999.9"), 50000);
+}
+
 TEST(Setup, EveryTireChoiceWithItsExpensesAndWear) {
     struct Row {
         const char* keys;

@@ -52,6 +52,11 @@ constexpr const char* kUp = "38";
 constexpr const char* kDown = "40";
 constexpr const char* kF1 = "112";
 
+// A weight of sixteen digits or more (or fifteen nines and a fraction) no longer reads out as a
+// plain number: it would be spoken as "1e+15", "1e+259", or "inf" past the largest number there
+// is. It is taken as the fullest load the trailer holds, and confirmed as such.
+constexpr double kFullTrailer = 50000;
+
 void line(Form& f, Trip& t, const std::string& text) {
     t.prompt = text;
     sayLine(f, t);
@@ -120,6 +125,12 @@ double typedValue(const std::string& text) {
     return std::strtod(text.substr(start, i - start).c_str(), nullptr);
 }
 
+double weightTyped(const std::string& text) {
+    const double pounds = typedValue(text);
+    const bool plain = number(pounds).find_first_not_of(" -.0123456789") == std::string::npos;
+    return plain ? pounds : kFullTrailer;
+}
+
 void tripStart(Form& f, Trip& t) {
     clearScreen(t);
     t.expenses = 190;
@@ -163,7 +174,7 @@ void loadWeight(Form& f, Trip& t) {
         clearScreen(t);
         for (;;) {
             getter(f, " How many pounds will you carry (40,000 is the legal limit) ");
-            t.pounds = typedValue(f.r);
+            t.pounds = weightTyped(f.r);
             if (t.pounds >= 25000) break;
             line(f, t, " You can't make a living on half a load.");
         }

@@ -23,5 +23,7 @@ void routeMenu(Form& f, Trip& t);
 
 // The numeric value of typed text, read from its start as far as it forms a decimal number.
 double typedValue(const std::string& text);
+// The load weight typed: its value, or a full trailer when it is too long to read out.
+double weightTyped(const std::string& text);
 
 }  // namespace dravlen

@@ -38,13 +38,18 @@ std::string currentFolder() {
     return ec ? std::string(".") : p.string();
 }
 
-// The numbers of a settings file, in order, as far as they read: blanks, line ends and commas
-// separate them; the first thing that is not a finite number ends the list.
+std::string cfgNumber(double x) { return number(x) + " \r\n"; }
+
+// A settings file's numbers as read from its path (none when it is no regular file).
 std::vector<double> readNumbers(const fs::path& path) {
-    std::vector<double> out;
     std::optional<std::string> content = readRegularFile(path.string(), 4096);
-    if (!content) return out;
-    std::string& text = *content;
+    return content ? settingsNumbers(std::move(*content)) : std::vector<double>{};
+}
+
+}  // namespace
+
+std::vector<double> settingsNumbers(std::string text) {
+    std::vector<double> out;
     for (char& c : text)
         if (c == ',' || c == '\r' || c == '\n' || c == '\t') c = ' ';
     std::istringstream words(text);
@@ -59,9 +64,6 @@ std::vector<double> readNumbers(const fs::path& path) {
     return out;
 }
 
-// Applies what the file holds, in order, to the given settings; values that do not fit a
-// setting are passed over and leave it as it was. Volumes are kept within what the voice and
-// the sound device can play, so a file can never make anything louder than full scale.
 void applyNumbers(Form& f, const std::vector<double>& v, size_t count) {
     for (size_t i = 0; i < v.size() && i < count; ++i) {
         double x = v[i];
@@ -82,9 +84,9 @@ void applyNumbers(Form& f, const std::vector<double>& v, size_t count) {
     }
 }
 
-std::string cfgNumber(double x) { return number(x) + " \r\n"; }
-
-}  // namespace
+std::string settingsText(const Form& f) {
+    return cfgNumber(f.nv) + cfgNumber(f.vr) + cfgNumber(f.vv) + cfgNumber(f.wavol);
+}
 
 int engineInt(double x) {
     if (!std::isfinite(x)) return 0;
@@ -136,7 +138,7 @@ void printCFG(Form& f) {
     if (target.empty()) target = (fs::path(f.kp) / kSettingsName).string();
     std::string temp = target + ".tmp";
     std::error_code ec;
-    if (!writeRegularFile(temp, cfgNumber(f.nv) + cfgNumber(f.vr) + cfgNumber(f.vv) + cfgNumber(f.wavol))) {
+    if (!writeRegularFile(temp, settingsText(f))) {
         // Only a file of our own making is cleared away; something else by that name stays.
         if (fs::is_regular_file(fs::symlink_status(temp, ec))) fs::remove(temp, ec);
         return;

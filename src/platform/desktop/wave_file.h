@@ -1,6 +1,7 @@
 // Reading a wave file into 16-bit samples (libsndfile behind it).
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -17,5 +18,7 @@ struct WaveData {
 
 // Floating-point files are scaled to full 16-bit range; a truncated file gives what is there.
 WaveData readWaveFile(const std::string& path);
+// The same from a file's bytes held in memory.
+WaveData readWaveBytes(const void* data, size_t size);
 
 }  // namespace dravlen::desktop

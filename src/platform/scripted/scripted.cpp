@@ -123,6 +123,7 @@ struct ScriptedPlatform::Impl : Window, Clock, SpeechEngine, SoundDevice, System
 
     double timeLimit = 1e6;
     long long pumps = 0;
+    long long yieldCount = 0, lookCount = 0, lookRun = 0, longestLookRun = 0;
     static constexpr long long kPumpLimit = 50'000'000;  // a whole trip takes a few hundred thousand
 
     WindowEvents pump(WaitKind why, double until) override {
@@ -140,6 +141,15 @@ struct ScriptedPlatform::Impl : Window, Clock, SpeechEngine, SoundDevice, System
         }
         bool deliver = !keys.empty() && (keys.front().immediate || why == WaitKind::key);
         if (why == WaitKind::key && keys.empty() && !out.closeRequested) throw KeysExhausted();
+        // A wait that only looks, turn after turn, would spin a core on a real desktop, where a
+        // look returns at once; here the clock moves on regardless, so the run of looks is counted.
+        ++yieldCount;
+        if (until > seconds()) {
+            lookRun = 0;
+        } else {
+            ++lookCount;
+            longestLookRun = std::max(longestLookRun, ++lookRun);
+        }
         const int64_t before = nowUs;
         // A wait without a deadline moves the clock on by one step of the real event wait.
         if (until > seconds() && until != noDeadline)
@@ -410,6 +420,9 @@ void ScriptedPlatform::recordRandom(double value) {
     impl_->rec(std::move(e));
 }
 double ScriptedPlatform::now() const { return impl_->seconds(); }
+YieldCounts ScriptedPlatform::yields() const {
+    return {impl_->yieldCount, impl_->lookCount, impl_->longestLookRun};
+}
 const std::vector<std::string>& ScriptedPlatform::heard() const {
     impl_->settleSpeech();
     return impl_->heardTexts;

@@ -77,6 +77,14 @@ private:
 // The same as JSON lines in one text.
 std::string eventsToJson(const std::vector<Event>& events);
 
+// How the game yielded. A look is a yield whose deadline is not in the future: on a real desktop
+// it returns at once, so a wait made of nothing but looks spins a core.
+struct YieldCounts {
+    long long yields = 0;
+    long long looks = 0;
+    long long longestLookRun = 0;  // the most looks in a row, with no yield that slept between
+};
+
 class ScriptedPlatform {
 public:
     ScriptedPlatform();
@@ -109,6 +117,7 @@ public:
     void record(const std::string& op, const std::string& text = "", long value = 0);
     void recordRandom(double value);
     double now() const;
+    YieldCounts yields() const;
     const std::vector<std::string>& heard() const;  // texts spoken to their end, in order
     const std::vector<std::string>& cut() const;    // texts purged before their end
     size_t keysLeft() const;

@@ -1,0 +1,15 @@
+// The settings file and typed-number fuzz targets' corpora, replayed: every input the fuzzers
+// kept, the faults they found among them, must pass the targets' checks.
+#include <gtest/gtest.h>
+
+#include "fuzz/corpus_replay.h"
+
+namespace dravlen::fuzz {
+int settings(const uint8_t* data, size_t size);
+int typedNumber(const uint8_t* data, size_t size);
+}  // namespace dravlen::fuzz
+
+TEST(FuzzCorpora, SettingsFilesAndTypedNumbers) {
+    EXPECT_GT(dravlen::fuzz::replayCorpus("settings", dravlen::fuzz::settings), 10);
+    EXPECT_GT(dravlen::fuzz::replayCorpus("typed_number", dravlen::fuzz::typedNumber), 10);
+}
