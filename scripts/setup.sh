@@ -5,6 +5,7 @@ cd "$(dirname "$0")/.."
 
 packages=(build-essential cmake pkg-config libsdl2-dev libopenal-dev libsndfile1-dev
           libespeak-ng-dev espeak-ng-data libgtest-dev googletest
+          libspeechd-dev speech-dispatcher speech-dispatcher-espeak-ng
           xvfb xdotool xfonts-base x11-utils sox python3)
 missing=()
 for p in "${packages[@]}"; do

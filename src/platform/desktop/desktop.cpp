@@ -12,6 +12,7 @@
 #include "platform/desktop/audio.h"
 #include "platform/desktop/key_map.h"
 #include "platform/desktop/system_paths.h"
+#include "platform/desktop/voice_switch.h"
 
 namespace dravlen::desktop {
 
@@ -132,6 +133,7 @@ struct DesktopPlatform::Parts {
 
 std::unique_ptr<DesktopPlatform> DesktopPlatform::create(std::string* error) {
     auto parts = std::make_unique<Parts>();
+    auto speechd = std::make_unique<SpeechdSpeech>();  // the player's own voices, asked for meanwhile
     std::string why;
     parts->output = AudioOutput::openDefault(&why);
     if (!parts->output) {
@@ -149,7 +151,7 @@ std::unique_ptr<DesktopPlatform> DesktopPlatform::create(std::string* error) {
     if (!parts->window->open(error)) return nullptr;
 
     std::string speechError;
-    parts->speech = makeSpeechEngine(*parts->output, &speechError);
+    parts->speech = withSpeechDispatcher(makeSpeechEngine(*parts->output, &speechError), std::move(speechd));
     if (!speechError.empty()) std::fprintf(stderr, "Dravlen: %s\n", speechError.c_str());
     parts->system = std::make_unique<DesktopSystem>(*parts->window, *parts->sound);
     return std::unique_ptr<DesktopPlatform>(new DesktopPlatform(std::move(parts)));
