@@ -98,13 +98,14 @@ struct SpeechdSpeech::Shared {
     bool inCall = false;
     Clock::time_point callSince{};
 
-    // With the lock held: everything up to `seq` has ended; `seq` itself was cut off by the
-    // daemon (another program's more urgent speech) unless `spoken`.
-    void markHeard(uint64_t seq, bool spoken = true) {
+    // With the lock held: everything up to `seq` has ended. Only `seq` itself counts as heard,
+    // and only when `spoken`: not when the daemon cut it off (another program's more urgent
+    // speech) or a purge dropped it; texts before it were empty or purged.
+    void markHeard(uint64_t seq, bool spoken) {
         heardSeq = std::max(heardSeq, seq);
         while (!unheard.empty() && unheard.front().first <= heardSeq) {
-            bool cut = !spoken && unheard.front().first == seq;
-            if (!cut && !unheard.front().second.empty()) heardTexts.push_back(std::move(unheard.front().second));
+            bool heard = spoken && unheard.front().first == seq;
+            if (heard && !unheard.front().second.empty()) heardTexts.push_back(std::move(unheard.front().second));
             if (heardTexts.size() > heardKept) heardTexts.pop_front();
             unheard.pop_front();
         }
@@ -367,7 +368,7 @@ void work(std::shared_ptr<SpeechdSpeech::Shared> s, std::string socketPath) {
             Request r = std::move(s->requests.front());
             s->requests.pop_front();
             if (r.text.empty()) {
-                s->markHeard(r.seq);
+                s->markHeard(r.seq, false);
                 continue;
             }
             bool ok = outside(lock, *s, [&] {
@@ -397,7 +398,7 @@ void work(std::shared_ptr<SpeechdSpeech::Shared> s, std::string socketPath) {
                 continue;
             }
             // A refused text is skipped, unless the daemon is gone; then it stays unheard.
-            if (outside(lock, *s, [&] { return answers(c); })) s->markHeard(r.seq);
+            if (outside(lock, *s, [&] { return answers(c); })) s->markHeard(r.seq, false);
             else s->lost = true;
             continue;
         }
@@ -492,7 +493,7 @@ void SpeechdSpeech::speak(const std::string& text, SpeakFlag flag) {
         std::erase_if(s.requests, [](const Request& r) { return !r.cancel; });
         s.requests.push_back(Request{.cancel = true, .seq = 0, .text = {}, .voice = -1, .rate = 0, .volume = 100});
         s.unheard.clear();
-        s.markHeard(s.lastSeq);
+        s.markHeard(s.lastSeq, false);
         s.work.notify_all();
         if (text.empty()) return;
     }
