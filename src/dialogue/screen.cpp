@@ -43,6 +43,16 @@ void sayLineWait(Form& f, Trip& t) {
     remember(t);
 }
 
+void sayLine(Form& f, Trip& t, const std::string& text) {
+    t.prompt = text;
+    sayLine(f, t);
+}
+
+void sayLineWait(Form& f, Trip& t, const std::string& text) {
+    t.prompt = text;
+    sayLineWait(f, t);
+}
+
 void repeatInfo(Form& f, Trip& t) {
     clk(f);
     for (int i = 1; i <= t.screenLineCount - 1 && i <= kSlots; ++i) say2(f, t.screenLines[i]);

@@ -57,11 +57,6 @@ constexpr const char* kF1 = "112";
 // is. It is taken as the fullest load the trailer holds, and confirmed as such.
 constexpr double kFullTrailer = 50000;
 
-void line(Form& f, Trip& t, const std::string& text) {
-    t.prompt = text;
-    sayLine(f, t);
-}
-
 // Up and Down in a menu of n items that wraps around.
 int wrapMove(const Form& f, int item, int n) {
     if (f.g == kUp) item -= 1;
@@ -143,9 +138,9 @@ void tripStart(Form& f, Trip& t) {
 
 void cargoMenu(Form& f, Trip& t, bool atTerminal) {
     for (;;) {
-        if (atTerminal) line(f, t, " You are at the Los Angeles trucking terminal.");
+        if (atTerminal) sayLine(f, t, " You are at the Los Angeles trucking terminal.");
         atTerminal = true;  // F1 and unknown keys speak the whole lead-in
-        for (const char* text : kCargoLeadIn) line(f, t, text);
+        for (const char* text : kCargoLeadIn) sayLine(f, t, text);
         int item = 1;
         for (;;) {
             say2(f, kCargoItems[item - 1]);
@@ -176,7 +171,7 @@ void loadWeight(Form& f, Trip& t) {
             getter(f, " How many pounds will you carry (40,000 is the legal limit) ");
             t.pounds = weightTyped(f.r);
             if (t.pounds >= 25000) break;
-            line(f, t, " You can't make a living on half a load.");
+            sayLine(f, t, " You can't make a living on half a load.");
         }
         for (;;) {
             const int16_t cargo = t.cargo >= 1 && t.cargo <= 3 ? t.cargo : 1;
@@ -193,7 +188,7 @@ void loadWeight(Form& f, Trip& t) {
 void truckMenu(Form& f, Trip& t) {
     t.truckMake = wrappingMenu(f, t, kTrucks, [&] {
         clearScreen(t);
-        line(f, t, " Which truck do you wish to drive? ");
+        sayLine(f, t, " Which truck do you wish to drive? ");
     });
 }
 
@@ -215,7 +210,7 @@ void loading(Form& f, Trip& t) {
 void firstFuel(Form& f, Trip& t) {
     if (t.pounds > 50000) {
         t.pounds = 50000;
-        line(f, t, " 50,000 pounds of cargo has filled your trailer!");
+        sayLine(f, t, " 50,000 pounds of cargo has filled your trailer!");
     }
     dy(f, 0.2);
     t.tripHours += 1;
@@ -225,13 +220,13 @@ void firstFuel(Form& f, Trip& t) {
     play(f, 27);
     play(f, 40);
     clearScreen(t);
-    line(f, t, " You paid $190.00 for a nearly full tank of diesel fuel.");
+    sayLine(f, t, " You paid $190.00 for a nearly full tank of diesel fuel.");
 }
 
 void wornTires(Form& f, Trip& t) {
     for (;;) {
         clearScreen(t);
-        line(f, t, " Two of your tires are worn.  Do you want replacements?");
+        sayLine(f, t, " Two of your tires are worn.  Do you want replacements?");
         yesNo(f, t);
         if (t.answer == 2) return;
         if (t.answer == 1) break;
@@ -241,8 +236,8 @@ void wornTires(Form& f, Trip& t) {
     clearScreen(t);
     bool chosen = false;
     while (!chosen) {
-        line(f, t, " A new tire costs $200.00.  A retread costs $100.00.");
-        line(f, t, "     Which type do you want ");
+        sayLine(f, t, " A new tire costs $200.00.  A retread costs $100.00.");
+        sayLine(f, t, "     Which type do you want ");
         t.tireType = 1;
         for (;;) {
             say2(f, t.tireType == 1 ? " new " : " retread ");
@@ -266,7 +261,7 @@ void wornTires(Form& f, Trip& t) {
     }
 
     // Count: one or two.
-    line(f, t, "     How many");
+    sayLine(f, t, "     How many");
     t.tireCount = 1;
     for (;;) {
         say2(f, number(t.tireCount));
@@ -299,8 +294,8 @@ void wornTires(Form& f, Trip& t) {
 void routeMenu(Form& f, Trip& t) {
     t.routeChoice = static_cast<int16_t>(wrappingMenu(f, t, kRoutesMenu, [&] {
         clearScreen(t);
-        line(f, t, " You may choose the Northern, Middle or Southern route. ");
-        line(f, t, "     Which route do you choose? ");
+        sayLine(f, t, " You may choose the Northern, Middle or Southern route. ");
+        sayLine(f, t, "     Which route do you choose? ");
     }));
     clearScreen(t);
     engineStartSound(f, t.wetWeather);

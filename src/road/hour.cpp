@@ -82,14 +82,6 @@ constexpr int kF4 = 115;
 
 int keyCode(const Form& f) { return f.g.empty() ? -1 : std::atoi(f.g.c_str()); }
 
-void say(Form& f, Trip& t, const std::string& line, bool wait) {
-    t.prompt = line;
-    if (wait)
-        sayLineWait(f, t);
-    else
-        sayLine(f, t);
-}
-
 }  // namespace
 
 Fatigue fatigueLevel(int tripHours, int sleepHours, int hoursAwake) {
@@ -160,7 +152,7 @@ void ambientSounds(Form& f, Trip& t) {
 
 void speedQuestion(Form& f, Trip& t) {
     for (;;) {
-        say(f, t, " How fast do you wish to go? ", false);
+        sayLine(f, t, " How fast do you wish to go? ");
         t.digitsOnly = 1;
         menuKey(f, t);
         int16_t entered = 0;
@@ -185,7 +177,7 @@ void speedQuestion(Form& f, Trip& t) {
         t.lastSpeed = t.speed;
         t.digitsOnly = 0;
         if (t.speed < 20) {
-            say(f, t, " Your have to go at least 20 --", false);
+            sayLine(f, t, " Your have to go at least 20 --");
             continue;
         }
         break;
@@ -205,7 +197,7 @@ void speedQuestion(Form& f, Trip& t) {
     if (cap < t.speed) {
         t.speed = cap;
         t.lastSpeed = t.speed;
-        say(f, t, " You can only get the old rig to go" + number(cap) + "MPH on this road.", false);
+        sayLine(f, t, " You can only get the old rig to go" + number(cap) + "MPH on this road.");
     }
 }
 
@@ -219,13 +211,16 @@ void accidentRoll(Form& f, Trip& t) {
     for (int i = 0; i < cause.soundCount; ++i) play(f, cause.sounds[i]);
     crashSound(f);
     const std::string causeLine = cause.line;
-    say(f, t, causeLine, cause.waitForLine);
+    if (cause.waitForLine)
+        sayLineWait(f, t, causeLine);
+    else
+        sayLine(f, t, causeLine);
     dy(f, 0.2);
     const std::string lossLine = " You lose your truck & profits.";
-    say(f, t, lossLine, false);
+    sayLine(f, t, lossLine);
 
     for (;;) {
-        say(f, t, " press any key ", false);
+        sayLine(f, t, " press any key ");
         for (;;) {
             getkey(f);
             const int key = keyCode(f);
@@ -248,7 +243,7 @@ void flatTireRoll(Form& f, Trip& t) {
     const double risk = std::sqrt(static_cast<double>(t.odometer) + 100) * t.tireWear;
     if (!(risk > t.rng.rnd() * t.roadFactor * 250000.0)) return;
 
-    say(f, t, " You just blew a tire !!", true);
+    sayLineWait(f, t, " You just blew a tire !!");
     dy(f, 0.2);
     engineStopSound(f);
     if (t.spareTires != 0) {
@@ -257,7 +252,7 @@ void flatTireRoll(Form& f, Trip& t) {
         t.spareTires = 0;
         const int h = static_cast<int>(Int(t.rng.rnd() * 2)) + 1;
         const char* tire = h == 1 ? "outside" : "inside";
-        say(f, t, "It took" + number(h) + "hours to change the " + std::string(tire) + " tire.", true);
+        sayLineWait(f, t, "It took" + number(h) + "hours to change the " + std::string(tire) + " tire.");
         t.tripHours += h;
         // The driver was awake through the change: the hours count as for the tow truck.
         t.hoursAwake += h;
@@ -266,11 +261,10 @@ void flatTireRoll(Form& f, Trip& t) {
     } else {
         play(f, 39);
         play(f, 38);
-        say(f, t,
+        sayLineWait(f, t,
             " Since your spare has already been used, you have to call a tow truck from town to "
-            "deliver a new tire for you.",
-            true);
-        say(f, t, "     This service cost $400.00 and took 4 hours.", true);
+            "deliver a new tire for you.");
+        sayLineWait(f, t, "     This service cost $400.00 and took 4 hours.");
         t.tripHours += 4;
         t.hoursAwake += 4;
         t.expenses += 400;
@@ -290,11 +284,11 @@ void fuelStep(Form& f, Trip& t) {
 }
 
 void statusReadout(Form& f, Trip& t) {
-    say(f, t, " Approximate fuel " + number(Int(t.fuel - 4 + 10 * t.rng.rnd())), false);
-    say(f, t, "Speed " + number(t.speed), false);
-    say(f, t, "        Odometer: " + number(t.odometer), false);
+    sayLine(f, t, " Approximate fuel " + number(Int(t.fuel - 4 + 10 * t.rng.rnd())));
+    sayLine(f, t, "Speed " + number(t.speed));
+    sayLine(f, t, "        Odometer: " + number(t.odometer));
     const int16_t routeMiles = t.route >= 0 && t.route < kRoutes ? t.tables.routeMiles[t.route] : 0;
-    say(f, t, "Miles to go: " + number(routeMiles - t.odometer), false);
+    sayLine(f, t, "Miles to go: " + number(routeMiles - t.odometer));
 }
 
 }  // namespace dravlen

@@ -15,11 +15,6 @@ namespace dravlen {
 
 namespace {
 
-void speak(Form& f, Trip& t, const std::string& text) {
-    t.prompt = text;
-    sayLine(f, t);
-}
-
 // The end of the hour: the hour lasts at least 5 seconds from the moment the speed was
 // entered, measured on the monotonic clock so that no hour can hang across midnight.
 void hourFloor(Form& f, Trip& t) {
@@ -31,13 +26,13 @@ void hourFloor(Form& f, Trip& t) {
 
 void drivingHour(Form& f, Trip& t) {
     placeCheck(f, t);
-    speak(f, t, " Cruising on " + t.tables.roadName[t.leg][t.route]);
+    sayLine(f, t, " Cruising on " + t.tables.roadName[t.leg][t.route]);
     fatigueStep(t);
-    speak(f, t, " You are feeling " + t.fatigueText);
+    sayLine(f, t, " You are feeling " + t.fatigueText);
     t.wetWeather = 0;
     t.blizzard = 0;
     weatherStep(t);
-    speak(f, t, " Current weather: " + t.weatherText);
+    sayLine(f, t, " Current weather: " + t.weatherText);
     ambientSounds(f, t);
     t.hoursSinceStopOffer += 1;
     if (t.hoursSinceStopOffer > 3) truckStop(f, t);

@@ -29,21 +29,11 @@ bool placeReached(const Trip& t) {
     return t.odometer >= t.tables.legEnd[t.leg][t.route];
 }
 
-void speak(Form& f, Trip& t, const std::string& line) {
-    t.prompt = line;
-    sayLine(f, t);
-}
-
-void speakWait(Form& f, Trip& t, const std::string& line) {
-    t.prompt = line;
-    sayLineWait(f, t);
-}
-
 // An overweight truck may not enter Louisiana: 200 more miles through Arkansas at 45 MPH, every
 // later place 200 miles further on, and no fine.
 void louisianaDetour(Form& f, Trip& t) {
-    speakWait(f, t, " You are not allowed to enter Louisiana with that load.");
-    speakWait(f, t, "     Take a 200 mile detour through Arkansas with 45 MPH limit.");
+    sayLineWait(f, t, " You are not allowed to enter Louisiana with that load.");
+    sayLineWait(f, t, "     Take a 200 mile detour through Arkansas with 45 MPH limit.");
     t.speedLimit = 45;  // below 40 only is restored at the end of an hour; the next place sets 55
     if (t.leg + 1 < kLegs) t.tables.roadName[t.leg + 1][t.route] = "Arkansas county roads";
     for (int leg = kFirstDetourLeg; leg < kLegs; ++leg) add16(t.tables.legEnd[leg][t.route], kDetourMiles);
@@ -79,7 +69,7 @@ void placeEvent(Form& f, Trip& t) {
 }
 
 void timeZoneChange(Form& f, Trip& t) {
-    speak(f, t, " Time zone changes -- set clock ahead one hour.");
+    sayLine(f, t, " Time zone changes -- set clock ahead one hour.");
     add16(t.tripHours, 1);
     clockReadout(f, t);
 }
@@ -89,7 +79,7 @@ void toll(Form& f, Trip& t) {
     const double dollars = asWritten(tollDollars(t.eventCode));
     dy(f, 0.2);
     engineStopSound(f);
-    speakWait(f, t, " STOP!   Pay toll of $" + number(dollars));
+    sayLineWait(f, t, " STOP!   Pay toll of $" + number(dollars));
     t.expenses += dollars;
     dy(f, 0.2);
     play(f, 40);
@@ -98,9 +88,9 @@ void toll(Form& f, Trip& t) {
 
 void construction(Form& f, Trip& t) {
     if (t.rng.rnd() < eventFraction(t.eventCode)) return;
-    speak(f, t, " Construction ahead !!");
+    sayLine(f, t, " Construction ahead !!");
     dy(f, 0.2);
-    speak(f, t, " Slow down -- speed limit 35 MPH");
+    sayLine(f, t, " Slow down -- speed limit 35 MPH");
     t.speedLimit = 35;  // for the hour that follows; the loop restores 55 at its end
 }
 
@@ -110,11 +100,11 @@ void radarTrap(Form& f, Trip& t) {
     // precision; it is spoken cut to one decimal (after a dry tank it may be negative).
     const float reading = static_cast<float>(t.speed + 5 * t.rng.rnd() - 2);
     const float tenths = std::floor(reading * 10.0f);
-    speak(f, t, " You were just clocked by radar at " + number(tenths / 10.0) + " MPH.");
+    sayLine(f, t, " You were just clocked by radar at " + number(tenths / 10.0) + " MPH.");
     if (reading > t.speedLimit + 3)
         policeStop(f, t);
     else
-        speak(f, t, "     No ticket this time.");
+        sayLine(f, t, "     No ticket this time.");
 }
 
 double grossWeight(double pounds, double fuel, double extra) { return pounds + 19000 + 7 * fuel + extra; }
@@ -126,14 +116,14 @@ void weighStation(Form& f, Trip& t) {
 
     dy(f, 1);
     engineStopSound(f);
-    speakWait(f, t, " Weighing station open -- trucks must stop.");
+    sayLineWait(f, t, " Weighing station open -- trucks must stop.");
     dy(f, 0.2);
     const double weight = grossWeight(t.pounds, t.fuel, 25 * Int(10 * t.rng.rnd()));
-    speakWait(f, t, "scale weighs truck with cargo, fuel and driver " + number(cutDecimals(weight, 2)) + " pounds");
+    sayLineWait(f, t, "scale weighs truck with cargo, fuel and driver " + number(cutDecimals(weight, 2)) + " pounds");
 
     const double over = Int(weight - kLegalGross);
     if (over <= 1) {
-        speakWait(f, t, "     You're OK.");
+        sayLineWait(f, t, "     You're OK.");
         dy(f, 0.2);
         engineStartSound(f, t.wetWeather);
         return;
@@ -143,10 +133,10 @@ void weighStation(Form& f, Trip& t) {
         return;
     }
     const double cents = Int(t.rng.rnd() * 4) + 2;  // 2 to 5 cents a pound over
-    speakWait(f, t, "     Overweight fine is $200.00 plus " + number(cents) + " cents per pound.");
+    sayLineWait(f, t, "     Overweight fine is $200.00 plus " + number(cents) + " cents per pound.");
     const double fine = 200 + over * cents / 100;
     t.expenses += fine;
-    speakWait(f, t, " Pay fine of ");
+    sayLineWait(f, t, " Pay fine of ");
     saydoll(f, fine);
     dy(f, 0.3);
     play(f, 40);

@@ -23,22 +23,12 @@ constexpr int kSirenPan = 1500;         // the side the siren comes from, in pan
 constexpr double kPanUnitsPerSecond = 4000.0 * 35 / 42;
 constexpr int kJailTicket = 4;
 
-void speak(Form& f, Trip& t, const std::string& line) {
-    t.prompt = line;
-    sayLine(f, t);
-}
-
-void speakWait(Form& f, Trip& t, const std::string& line) {
-    t.prompt = line;
-    sayLineWait(f, t);
-}
-
 [[noreturn]] void jail(Form& f, Trip& t) {
     const std::vector<std::string> lines = {"  You are sentenced to 30 days in jail for reckless driving.",
                                             " Your I.C.C. driver's license is revoked !"};
-    speak(f, t, lines[0]);
+    sayLine(f, t, lines[0]);
     dy(f, 0.2);
-    speak(f, t, lines[1]);
+    sayLine(f, t, lines[1]);
     repossession(f, t, lines);
 }
 
@@ -51,15 +41,15 @@ void speedingCheck(Form& f, Trip& t) {
 
 void policeStop(Form& f, Trip& t) {
     sirenSound(f, t);
-    speakWait(f, t, " Smokey is behind you with his lights on. Pull over!");
+    sayLineWait(f, t, " Smokey is behind you with his lights on. Pull over!");
     dy(f, 0.2);
     engineStopSound(f);
 
     t.tickets += 1;
     const std::string ordinal = t.tickets >= 1 && t.tickets < static_cast<int>(t.ordinals.size())
                                     ? t.ordinals[t.tickets] : std::string();
-    speak(f, t, " See the justice of the peace for your " + ordinal + " offense.");
-    speakWait(f, t, "     Wait" + number(t.tickets) + "hour" + (t.tickets > 1 ? "s" : "") + " for your hearing.");
+    sayLine(f, t, " See the justice of the peace for your " + ordinal + " offense.");
+    sayLineWait(f, t, "     Wait" + number(t.tickets) + "hour" + (t.tickets > 1 ? "s" : "") + " for your hearing.");
     dy(f, t.tickets + 4);
     play(f, 28);
     add16(t.tripHours, t.tickets);
@@ -69,12 +59,12 @@ void policeStop(Form& f, Trip& t) {
     const double perMph = Int(t.rng.rnd() * 5 * t.tickets);
     const double base = Int((t.rng.rnd() * 4 * t.tickets + t.route) * 5);
     const double total = base + perMph * (t.speed - t.speedLimit);
-    speakWait(f, t, "The fine is ");
+    sayLineWait(f, t, "The fine is ");
     saydoll(f, base);
-    speakWait(f, t, " plus ");
+    sayLineWait(f, t, " plus ");
     saydoll(f, perMph);
-    speakWait(f, t, " for each MPH over the limit.");
-    speakWait(f, t, "Pay ");
+    sayLineWait(f, t, " for each MPH over the limit.");
+    sayLineWait(f, t, "Pay ");
     saydoll(f, total);
     t.expenses += total;
     dy(f, 0.2);

@@ -29,11 +29,6 @@ constexpr double kTruckCostPerDay = 85;  // payment, insurance and taxes for eve
 
 const char* const kRepossessed = " Your rig has been repossessed.";
 
-void line(Form& f, Trip& t, const std::string& text) {
-    t.prompt = text;
-    sayLine(f, t);
-}
-
 // Hour of the trip day: 0 is 8 A.M.
 int dayHour(int tripHours) { return tripHours - 24 * static_cast<int>(Int(tripHours / 24.0)); }
 
@@ -46,7 +41,7 @@ struct Settlement {
 
 void repossessedLines(Form& f, Trip& t) {
     dy(f, 0.3);
-    line(f, t, kRepossessed);
+    sayLine(f, t, kRepossessed);
 }
 
 // The report from the trip time to the verdict; a loss goes on to bankruptcy and repossession.
@@ -60,11 +55,11 @@ void report(Form& f, Trip& t, Settlement& s) {
 
     std::string time = " You completed the trip in" + number(tripDays) + "days";
     if (tripRestHours > 0) time += " &" + number(tripRestHours) + "hours";
-    line(f, t, time + ".");
-    line(f, t, "     Trip expenses totaled ");
+    sayLine(f, t, time + ".");
+    sayLine(f, t, "     Trip expenses totaled ");
     saydoll(f, s.tripExpenses);
     const double truckCosts = kTruckCostPerDay * tripDays + kTruckCostPerDay;
-    line(f, t, "Truck payment, insurance and taxes cost ");
+    sayLine(f, t, "Truck payment, insurance and taxes cost ");
     saydoll(f, truckCosts);
     if (!s.costsAdded) {
         t.expenses += truckCosts;
@@ -78,31 +73,31 @@ void report(Form& f, Trip& t, Settlement& s) {
             if (extra > 0) t.damagePoints = static_cast<int16_t>(rounded(t.damagePoints + extra));
         }
         if (t.damagePoints > kMostDamagePoints) {
-            line(f, t, " Your oranges have spoiled.  Haul them to the dump!");
+            sayLine(f, t, " Your oranges have spoiled.  Haul them to the dump!");
             payment = -kDumpCost;
         } else {
-            line(f, t, " Collect six-and-a-half cents per pound for good oranges.");
+            sayLine(f, t, " Collect six-and-a-half cents per pound for good oranges.");
             payment = t.pounds * kOrangesRate;
-            line(f, t, "     Total for the load ");
+            sayLine(f, t, "     Total for the load ");
             saydoll(f, cutDecimals(payment, 2));
             if (t.damagePoints >= 1) {
-                line(f, t, "     Part of the load is damaged.  Subtract" + number(5 * t.damagePoints) + " percent");
+                sayLine(f, t, "     Part of the load is damaged.  Subtract" + number(5 * t.damagePoints) + " percent");
                 payment -= payment * t.damagePoints / 20;
-                line(f, t, "Net payment is ");
+                sayLine(f, t, "Net payment is ");
                 saydoll(f, cutDecimals(payment, 2));
             }
         }
     } else if (t.cargo == 2) {
         payment = t.pounds * kFreightRate;
-        line(f, t, " Collect five cents a pound for freight.");
-        line(f, t, "Total for load ");
+        sayLine(f, t, " Collect five cents a pound for freight.");
+        sayLine(f, t, "Total for load ");
         saydoll(f, payment);
         if (t.tripHours >= kLateFrom) {
-            line(f, t, "     You're late!!  Subtract ten percent penalty.");
+            sayLine(f, t, "     You're late!!  Subtract ten percent penalty.");
             payment -= payment / 10;
         }
     } else {
-        line(f, t, " Postmaster pays 4.75 cents per pound on delivery.");
+        sayLine(f, t, " Postmaster pays 4.75 cents per pound on delivery.");
         payment = t.pounds * kMailRate;
     }
 
@@ -113,16 +108,16 @@ void report(Form& f, Trip& t, Settlement& s) {
     payment = cutDecimals(payment, 2);
 
     if (payment >= 0) {
-        line(f, t, "Your net profit this trip was ");
+        sayLine(f, t, "Your net profit this trip was ");
         saydoll(f, payment);
-        if (payment > 100) line(f, t, "     GOOD   WORK  !!");
+        if (payment > 100) sayLine(f, t, "     GOOD   WORK  !!");
         const double average = t.tripCount > 0 ? t.runningProfit / t.tripCount : t.runningProfit;
-        if (payment < 200 || average < 250) line(f, t, "     You'd make more money washing dishes !");
+        if (payment < 200 || average < 250) sayLine(f, t, "     You'd make more money washing dishes !");
         return;
     }
-    line(f, t, "Bad trip. . . You lost $" + number(std::fabs(payment)));
+    sayLine(f, t, "Bad trip. . . You lost $" + number(std::fabs(payment)));
     if (t.runningProfit < 0) {
-        line(f, t, "     You are bankrupt !!!");
+        sayLine(f, t, "     You are bankrupt !!!");
         repossessedLines(f, t);
     }
 }
@@ -131,7 +126,7 @@ void report(Form& f, Trip& t, Settlement& s) {
 // replay what the player missed, anything else ends the game.
 [[noreturn]] void closingPrompt(Form& f, Trip& t, const std::function<void()>& replay) {
     for (;;) {
-        line(f, t, " press any key ");
+        sayLine(f, t, " press any key ");
         getkey(f);
         const int key = f.g.empty() ? -1 : std::atoi(f.g.c_str());
         if (key == 27) {
@@ -161,7 +156,7 @@ void arrival(Form& f, Trip& t) {
 
     const int h = dayHour(t.tripHours);
     if (h >= 10 && h <= 21) {
-        line(f, t, " The warehouse is closed for the night.  Come back tomorrow.");
+        sayLine(f, t, " The warehouse is closed for the night.  Come back tomorrow.");
         t.tripHours = static_cast<int16_t>(t.tripHours + 24 - h);
         dy(f, 0.2);
         clockReadout(f, t);

@@ -17,14 +17,6 @@ namespace {
 constexpr int kLongPauseSounds[] = {3, 4, 5, 6, 8, 13, 15, 16};
 constexpr int kOverheadSound = 8;  // played centred
 
-void say(Form& f, Trip& t, const std::string& line, bool wait) {
-    t.prompt = line;
-    if (wait)
-        sayLineWait(f, t);
-    else
-        sayLine(f, t);
-}
-
 }  // namespace
 
 TrafficPick trafficPick(int n) {
@@ -47,14 +39,13 @@ void dryTank(Form& f, Trip& t) {
     trafficSound(f, t);
     engineStopSound(f);
     if (t.cargo == 1) play(f, 41);
-    say(f, t, " After" + number(cutDecimals(miles, 2)) + "more miles, you ran out of fuel  ( DUMMY !! )",
-        true);
+    sayLineWait(f, t, " After" + number(cutDecimals(miles, 2)) + "more miles, you ran out of fuel  ( DUMMY !! )");
     dryTankWhileWaiting(f, t);
 }
 
 void dryTankWhileWaiting(Form& f, Trip& t) {
     if (t.engineOff == 1 && t.cargo == 1) play(f, 41);
-    say(f, t, "     It cost $200 to get a barrel of diesel delivered.", true);
+    sayLineWait(f, t, "     It cost $200 to get a barrel of diesel delivered.");
     t.expenses += 200;
     dy(f, 0.2);
     for (int n : {39, 38, 36, 31, 40}) play(f, n);
@@ -62,14 +53,14 @@ void dryTankWhileWaiting(Form& f, Trip& t) {
     const int wasted = static_cast<int>(Int(t.rng.rnd() * 5));
     t.tripHours += wasted;
     t.hoursAwake += wasted;
-    say(f, t, "          You also wasted" + number(wasted) + "hours by your carelessness.", true);
+    sayLineWait(f, t, "          You also wasted" + number(wasted) + "hours by your carelessness.");
     referOffDamage(f, t);
 }
 
 void referOffDamage(Form& f, Trip& t) {
     if (t.cargo == 1) {
         t.damagePoints += static_cast<int16_t>(Int(t.rng.rnd() * 3));
-        say(f, t, "Sitting with the refer unit off is damaging the oranges.", true);
+        sayLineWait(f, t, "Sitting with the refer unit off is damaging the oranges.");
     }
     if (t.engineOff == 1) {
         t.engineOff = 0;

@@ -43,27 +43,17 @@ constexpr int kReferSound = 41;
 
 const std::string kEnter = "13", kEsc = "27", kUp = "38", kDown = "40", kF3 = "114";
 
-void speak(Form& f, Trip& t, const std::string& line) {
-    t.prompt = line;
-    sayLine(f, t);
-}
-
-void speakWait(Form& f, Trip& t, const std::string& line) {
-    t.prompt = line;
-    sayLineWait(f, t);
-}
-
 enum class Again { remembered, spokenOnly };
 
 // A yes/no question asked until it is answered yes or no; asked again, it is remembered once more
 // or only spoken. True for yes.
 bool askYesNo(Form& f, Trip& t, const std::string& question, Again again) {
-    speak(f, t, question);
+    sayLine(f, t, question);
     for (;;) {
         yesNo(f, t);
         if (t.answer != 3) return t.answer == 1;
         if (again == Again::remembered)
-            speak(f, t, question);
+            sayLine(f, t, question);
         else
             say2(f, question);
     }
@@ -86,10 +76,10 @@ void buyFuel(Form& f, Trip& t, bool buyingMore) {
 
     double gallons = 0;
     for (;;) {
-        speak(f, t, " Diesel fuel costs ");
+        sayLine(f, t, " Diesel fuel costs ");
         saydoll(f, dieselCents / 100);
-        speak(f, t, " per gallon.");
-        speak(f, t, "     How many gallons do you want");
+        sayLine(f, t, " per gallon.");
+        sayLine(f, t, "     How many gallons do you want");
         digitEntry(f, t);
         if (t.badKey == 1) continue;
         gallons = t.typedNumber;
@@ -102,19 +92,19 @@ void buyFuel(Form& f, Trip& t, bool buyingMore) {
     play(f, kCashSound);
     if (gallons > 0) {
         const double paid = dieselCents * gallons / 100;
-        speak(f, t, "Pay ");
+        sayLine(f, t, "Pay ");
         saydoll(f, paid);
         t.expenses += paid;
         t.fuel += gallons;
     }
-    speak(f, t, " So far, you have spent ");
+    sayLine(f, t, " So far, you have spent ");
     saydoll(f, t.expenses);
 
     if (t.fuel > kSpillAbove) {
         dy(f, 0.3);
         play(f, kSpillSound);
         const double spilled = Int(t.fuel - kTankGallons);
-        speak(f, t, " Your tank only holds 200 gallons. " + number(spilled) + " gallon" + (spilled > 1 ? "s" : "") +
+        sayLine(f, t, " Your tank only holds 200 gallons. " + number(spilled) + " gallon" + (spilled > 1 ? "s" : "") +
                         " spilled !!");
         t.fuel = kTankGallons;  // the spilled diesel stays paid for
     }
@@ -124,11 +114,11 @@ void buyFuel(Form& f, Trip& t, bool buyingMore) {
 void buyTire(Form& f, Trip& t) {
     const double newTirePrice = Int(t.rng.rnd() * 50) + 200;
     const double retreadPrice = Int(t.rng.rnd() * 70) + 100;
-    speak(f, t, " A new tire costs $" + number(newTirePrice) + " A retread costs $" + number(retreadPrice));
+    sayLine(f, t, " A new tire costs $" + number(newTirePrice) + " A retread costs $" + number(retreadPrice));
     if (!askYesNo(f, t, "     Do you want to buy a tire?", Again::spokenOnly)) return;
 
     for (;;) {
-        speak(f, t, " Do you want to buy a New tire or a retread?");
+        sayLine(f, t, " Do you want to buy a New tire or a retread?");
         int tireType = 1;
         bool again = false;
         while (!again) {
@@ -194,7 +184,7 @@ bool rest(Form& f, Trip& t) {
 
     if (daytimeNoise) {
         restHours = Int(restHours / 2 + 0.6);
-        speakWait(f, t, " Thanks to the daytime noise, you got only" + number(restHours) + "hours real sleep.");
+        sayLineWait(f, t, " Thanks to the daytime noise, you got only" + number(restHours) + "hours real sleep.");
     }
     addHours(t.sleepHours, restHours);
     if (restHours > 3)
@@ -236,8 +226,8 @@ void truckStop(Form& f, Trip& t) {
         }
         // The refrigeration drank diesel through the rest: the pump is still there.
         for (;;) {
-            speak(f, t, " You now have " + number(Int(t.fuel)) + " gallons of fuel.");
-            speak(f, t, " Do you want to buy more? ");
+            sayLine(f, t, " You now have " + number(Int(t.fuel)) + " gallons of fuel.");
+            sayLine(f, t, " Do you want to buy more? ");
             yesNo(f, t);
             if (t.answer != 3) break;
         }
