@@ -60,7 +60,7 @@ std::string roomOf(const std::string& path) { return path.substr(0, path.find('/
 // Headers of the libraries only the desktop platform may use.
 bool libraryHeader(const std::string& target) {
     static const char* kPrefixes[] = {"SDL", "AL/", "al.h", "alc.h", "alext.h", "efx.h", "sndfile",
-                                      "espeak", "libspeechd", "speech-dispatcher/"};
+                                      "espeak", "libspeechd", "speech-dispatcher/", "X11/"};
     return std::any_of(std::begin(kPrefixes), std::end(kPrefixes),
                        [&](const char* p) { return target.rfind(p, 0) == 0; });
 }

@@ -1,7 +1,8 @@
 """End to end: leaving the real dravlen by other ways than Esc.
 
-1. The window closed at a question: the game leaves at once with status 0, and the settings
-   it read at the start are written back unchanged.
+1. The window closed at a question, or destroyed from outside (no close request: the X window
+   itself gone): the game leaves at once with status 0, and the settings it read at the start
+   are written back unchanged (the file is removed first, so they must be written).
 2. No voice at all (espeak-ng pointed at an empty data folder): a message box says so, a key
    closes it, and the game ends.
 Usage: close_test.py BUILD_DIR
@@ -20,19 +21,27 @@ def check(ok, what):
         failures.append(what)
 
 
-def closed_at_a_question(exe):
+def left_at_a_question(exe, how):
     # Voice 1, rate 3, voice volume 70, sound volume -500: none of them the defaults.
     game = rg.Game(exe, settings="1\r\n3\r\n70\r\n-500\r\n")
     try:
         lines = game.wait_key_wait(timeout=60)
         check(lines is not None and "instructions?" in lines[-2], "the game waits at the instructions question")
-        game.close_request()
+        os.remove(game.cfg)  # read at the start; written again only on the way out
+        if how == "closed":
+            game.close_request()
+        else:
+            game.destroy_window()
         status = game.wait_end(20)
-        check(status == 0, f"closing the window at a question ends the game with status 0 (got {status})")
-        cfg = [float(v) for v in open(game.cfg).read().split()] if os.path.exists(game.cfg) else []
-        check(cfg == [1, 3, 70, -500], f"the settings are kept ({cfg})")
+        check(status == 0, f"the window {how} at a question: the game ends with status 0 (got {status})")
+        text = open(game.cfg, newline="").read() if os.path.exists(game.cfg) else ""
+        cfg = [float(v) for v in text.split("\r\n")[:-1]]
+        check(text.endswith("\r\n") and cfg == [1, 3, 70, -500],
+              f"the window {how}: the settings are written, 4 lines ({text!r})")
+        err = open(os.path.join(game.work, "stderr.txt")).read()
+        check("X Error" not in err and "X connection" not in err, f"the window {how}: no X error ({err.strip()!r})")
         left, _ = game.capture()
-        check(len(left) > 0, "the sound device was closed properly (a finished wave file)")
+        check(len(left) > 0, f"the window {how}: the sound device was closed properly (a finished wave file)")
     finally:
         game.kill()
 
@@ -59,7 +68,8 @@ def no_voice_message(exe):
 def main():
     exe = os.path.join(os.path.realpath(sys.argv[1]), "dravlen")
     with rg.Display():
-        closed_at_a_question(exe)
+        left_at_a_question(exe, "closed")
+        left_at_a_question(exe, "destroyed")
         no_voice_message(exe)
     rg.tidy(failures)
     if failures:

@@ -138,6 +138,20 @@ class Game:
         x11.XFlush(dpy)
         x11.XCloseDisplay(dpy)
 
+    def destroy_window(self):
+        """The window itself destroyed by another client, as when its display is torn down: no
+        close request, and every later request about the window fails."""
+        x11 = ctypes.cdll.LoadLibrary("libX11.so.6")
+        x11.XOpenDisplay.restype = ctypes.c_void_p
+        x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
+        x11.XDestroyWindow.argtypes = [ctypes.c_void_p, ctypes.c_ulong]
+        x11.XSync.argtypes = [ctypes.c_void_p, ctypes.c_int]
+        x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
+        dpy = x11.XOpenDisplay(None)
+        x11.XDestroyWindow(dpy, self.window)
+        x11.XSync(dpy, 0)
+        x11.XCloseDisplay(dpy)
+
     # ---- the process
     def alive(self):
         return self.proc.poll() is None

@@ -14,6 +14,10 @@
 #include "platform/desktop/system_paths.h"
 #include "platform/desktop/voice_switch.h"
 
+// Last: Xlib's macros (None, Status, True...) must not reach the headers above.
+#include <SDL_syswm.h>
+#include <X11/Xlib.h>
+
 namespace dravlen::desktop {
 
 namespace {
@@ -31,6 +35,33 @@ public:
     }
 };
 
+// The window can be destroyed from outside while the X connection lives (another client calls
+// XDestroyWindow on it). Requests about it then fail, and Xlib's default error handler ends the
+// program with status 1 before the settings are saved. Ours takes an error on our window as the
+// window gone, which the pump reports as a close request, and ignores every error after that
+// while the game says goodbye. Xlib's handler is process-wide and receives no pointer of ours,
+// hence this one static record. It is installed before SDL starts, so that SDL chains its own
+// handler to it and puts it back before closing its connections: errors still pending on them
+// (SDL sends wake-ups to the window on a second connection) arrive there.
+// The connection itself lost (the display gone, or the client killed) is another matter: Xlib
+// then ends the process from inside whatever call noticed it, and nothing can unwind to the
+// game's way out, so the settings changed during that run are not written (the file from
+// before the run is left whole, as it is only ever replaced by a rename).
+struct XErrorWatch {
+    ::Window window = 0;  // ours, once created
+    bool gone = false;
+    XErrorHandler before = nullptr;
+};
+XErrorWatch xWatch;
+
+int onXError(Display* display, XErrorEvent* error) {
+    bool onOurs = (error->error_code == BadWindow || error->error_code == BadDrawable) &&
+                  xWatch.window != 0 && error->resourceid == xWatch.window;
+    if (onOurs) xWatch.gone = true;
+    if (xWatch.gone) return 0;
+    return xWatch.before ? xWatch.before(display, error) : 0;
+}
+
 class SdlWindow : public Window {
 public:
     explicit SdlWindow(Clock& clock) : clock_(clock) {}
@@ -46,12 +77,22 @@ public:
             return false;
         }
         SDL_StopTextInput();  // only key-downs matter; no input method in the way
+        SDL_SysWMinfo info;
+        SDL_VERSION(&info.version);
+        if (SDL_GetWindowWMInfo(window_, &info) && info.subsystem == SDL_SYSWM_X11) {
+            xWatch.window = info.info.x11.window;
+            // X's own events, to see the window destroyed (DestroyNotify) even when no request fails.
+            SDL_EventState(SDL_SYSWMEVENT, SDL_ENABLE);
+        }
         return true;
     }
 
-    SDL_Window* handle() { return window_; }
+    // Null once the window is gone: nothing may be parented to it.
+    SDL_Window* handle() { return xWatch.gone ? nullptr : window_; }
 
-    void setCaption(const std::string& caption) override { SDL_SetWindowTitle(window_, caption.c_str()); }
+    void setCaption(const std::string& caption) override {
+        if (!xWatch.gone) SDL_SetWindowTitle(window_, caption.c_str());
+    }
 
     // Sleeps in SDL's event wait, which blocks on the X connection itself: no wake-up comes
     // but an event or the deadline.
@@ -59,6 +100,7 @@ public:
         WindowEvents out;
         SDL_Event ev;
         while (SDL_PollEvent(&ev)) handle(ev, out);
+        noteGone(out);  // an error may have come outside the pump (a caption change)
         while (out.keys.empty() && !out.closeRequested) {
             bool got = false;
             if (until == noDeadline) {
@@ -78,17 +120,31 @@ public:
     }
 
 private:
-    static void handle(const SDL_Event& ev, WindowEvents& out) {
+    void handle(const SDL_Event& ev, WindowEvents& out) {
         if (ev.type == SDL_QUIT) out.closeRequested = true;
         if (ev.type == SDL_WINDOWEVENT && ev.window.event == SDL_WINDOWEVENT_CLOSE) out.closeRequested = true;
         if (ev.type == SDL_KEYDOWN) {
             int code = virtualKeyCode(ev.key.keysym.sym, ev.key.keysym.scancode, ev.key.keysym.mod);
             if (code) out.keys.push_back(code);
         }
+        if (ev.type == SDL_SYSWMEVENT && ev.syswm.msg->subsystem == SDL_SYSWM_X11) {
+            const XEvent& x = ev.syswm.msg->msg.x11.event;
+            if (x.type == DestroyNotify && x.xdestroywindow.window == xWatch.window) xWatch.gone = true;
+        }
+        noteGone(out);
+    }
+
+    // The window gone leaves as a close request does, reported once like the request itself.
+    void noteGone(WindowEvents& out) {
+        if (xWatch.gone && !goneReported_) {
+            goneReported_ = true;
+            out.closeRequested = true;
+        }
     }
 
     Clock& clock_;
     SDL_Window* window_ = nullptr;
+    bool goneReported_ = false;
 };
 
 class DesktopSystem : public System {
@@ -112,6 +168,7 @@ private:
 
 struct DesktopPlatform::Parts {
     bool sdlStarted = false;
+    bool watchingX = false;
     MonotonicClock clock;
     std::unique_ptr<AudioOutput> output;
     std::unique_ptr<DesktopSound> sound;
@@ -128,6 +185,10 @@ struct DesktopPlatform::Parts {
         output.reset();
         window.reset();
         if (sdlStarted) SDL_Quit();
+        if (watchingX) {
+            XSetErrorHandler(xWatch.before);
+            xWatch = {};
+        }
     }
 };
 
@@ -142,6 +203,9 @@ std::unique_ptr<DesktopPlatform> DesktopPlatform::create(std::string* error) {
     }
     parts->sound = makeSoundDevice(*parts->output);
 
+    xWatch = {};
+    xWatch.before = XSetErrorHandler(onXError);
+    parts->watchingX = true;
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
         if (error) *error = std::string("the window system could not be started: ") + SDL_GetError();
         return nullptr;
