@@ -148,6 +148,12 @@ TEST(BadFiles, TwoCopiesSharingAFolderKeepEveryLineOfBoth) {
         EXPECT_EQ(a[static_cast<size_t>(i)], "first " + std::to_string(i));
         EXPECT_EQ(b[static_cast<size_t>(i)], "second " + std::to_string(i));
     }
+    // A new transcript is the player's to read and no one else's to write.
+    struct stat st {};
+    ASSERT_EQ(stat((first.settings + "/dravlog2.txt").c_str(), &st), 0);
+    const mode_t mask = umask(0);
+    umask(mask);
+    EXPECT_EQ(st.st_mode & 0777, 0644u & ~mask);
     // Once the first copy has ended, the next run has the usual file again, emptied.
     Rig third;
     EXPECT_EQ(openTranscript(third.f, path), path);
