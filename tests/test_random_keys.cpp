@@ -12,12 +12,12 @@ TEST(RandomKeys, WholeGamesFromRandomKeysAlwaysEndCleanly) {
     const std::string folder = dravlen::testing::freshDir();
     int ended = 0, stops = 0, police = 0, settlements = 0;
     for (uint32_t seed = 1; seed <= 400; ++seed) {
-        GameSpec spec;
-        spec.seed = seed;
-        spec.steered = seed % 4 == 0;
-        spec.programFolder = DRAVLEN_BUILD_DIR;
-        spec.folder = folder;
-        const GameReport r = playGame(spec);
+        GameSetup game;
+        game.seed = seed;
+        game.steered = seed % 4 == 0;
+        game.programFolder = DRAVLEN_BUILD_DIR;
+        game.folder = folder;
+        const GameReport r = playGame(game);
         for (const std::string& fault : r.faults) ADD_FAILURE() << "seed " << seed << ": " << fault;
         ended += r.ended;
         stops += r.truckStops;

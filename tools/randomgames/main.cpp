@@ -35,13 +35,13 @@ int main(int argc, char** argv) {
     double seconds = 0;
     long long looks = 0;
     for (unsigned long i = 0; i < count; ++i) {
-        GameSpec spec;
-        spec.seed = static_cast<uint32_t>(from + i);
-        spec.steered = steeredEvery > 0 && spec.seed % steeredEvery == 0;
-        spec.programFolder = program;
-        spec.folder = folder;
-        const GameReport r = playGame(spec);
-        steered += spec.steered;
+        GameSetup game;
+        game.seed = static_cast<uint32_t>(from + i);
+        game.steered = steeredEvery > 0 && game.seed % steeredEvery == 0;
+        game.programFolder = program;
+        game.folder = folder;
+        const GameReport r = playGame(game);
+        steered += game.steered;
         ended += r.ended;
         stops += r.truckStops;
         police += r.policeStops;
@@ -50,7 +50,7 @@ int main(int argc, char** argv) {
         seconds += r.seconds;
         looks = std::max(looks, r.longestLookRun);
         for (const std::string& fault : r.faults)
-            std::printf("FAULT seed %u%s: %s\n", spec.seed, spec.steered ? " (steered)" : "", fault.c_str());
+            std::printf("FAULT seed %u%s: %s\n", game.seed, game.steered ? " (steered)" : "", fault.c_str());
         faulty += !r.faults.empty();
         if ((i + 1) % 1000 == 0 || i + 1 == count) {
             const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();

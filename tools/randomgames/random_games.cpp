@@ -161,10 +161,10 @@ void checkSettings(const fs::path& path, const std::optional<std::string>& befor
 
 }  // namespace
 
-GameReport playGame(const GameSpec& spec) {
+GameReport playGame(const GameSetup& game) {
     GameReport report;
-    std::mt19937 gen(spec.seed * 2654435761u + (spec.steered ? 1 : 0));
-    const fs::path dir = spec.folder;
+    std::mt19937 gen(game.seed * 2654435761u + (game.steered ? 1 : 0));
+    const fs::path dir = game.folder;
     std::error_code ec;
     fs::remove_all(dir, ec);
     fs::create_directories(dir, ec);
@@ -182,11 +182,11 @@ GameReport playGame(const GameSpec& spec) {
     const int voices = gen() % 50 == 0 ? 0 : 1 + static_cast<int>(gen() % 2);
     sp.setVoices(voices);
     sp.setSettingsFolder(dir.string());
-    sp.setProgramFolder(spec.programFolder);
+    sp.setProgramFolder(game.programFolder);
     sp.setTimeLimit(kMostSeconds);
 
     GameOptions options;
-    options.seed = spec.seed;
+    options.seed = game.seed;
     std::vector<std::string> said;
     options.onTranscriptLine = [&](const std::string& l) {
         said.push_back(l);
@@ -196,11 +196,11 @@ GameReport playGame(const GameSpec& spec) {
     };
 
     std::optional<Driver> driver;
-    if (spec.steered) driver.emplace(gen);
+    if (game.steered) driver.emplace(gen);
     size_t heard = 0;
     int turns = 0;
-    const int mostTurns = spec.steered ? 6000 : 0;
-    if (spec.steered) {
+    const int mostTurns = game.steered ? 6000 : 0;
+    if (game.steered) {
         sp.moreKeys = [&]() -> std::optional<std::vector<scripted::Key>> {
             for (; heard < said.size(); ++heard) driver->hear(said[heard]);
             if (++turns > mostTurns) return std::nullopt;

@@ -8,7 +8,7 @@
 
 namespace dravlen::randomgames {
 
-struct GameSpec {
+struct GameSetup {
     uint32_t seed = 1;           // the game's seed, and the seed of the keys
     bool steered = false;        // a driver that stops, sleeps and drives on, with random keys mixed in
     std::string programFolder;   // where the wave files are
@@ -31,6 +31,6 @@ constexpr long long kMostYields = 5'000'000;
 // two waits. A wait that spins makes one look every turn, a hundred for each second it lasts.
 constexpr long long kMostLooksInARow = 16;
 
-GameReport playGame(const GameSpec& spec);
+GameReport playGame(const GameSetup& game);
 
 }  // namespace dravlen::randomgames
