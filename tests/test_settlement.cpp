@@ -191,13 +191,6 @@ TEST(Settlement, OrangesLateArrivalDamageIsDrawnOnceAndReplayKeepsTheFigures) {
     }
 }
 
-TEST(Settlement, TripOfThreeDaysDrawsButAddsNoDamage) {
-    for (uint32_t seed = 1; seed <= 20; ++seed) {
-        Arrived a = arrive(1, 40000, 1000, 80, "x", seed, 2);
-        EXPECT_EQ(a.t.damagePoints, 2);
-    }
-}
-
 TEST(Settlement, RunningProfitCountsTheTripOnceBeforeRounding) {
     TripRig r("f1 f3 x");
     r.t.cargo = 3;

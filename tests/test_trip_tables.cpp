@@ -61,11 +61,9 @@ TEST(Routes, DerivedFactsOfEachRoute) {
             << r;
         EXPECT_LT(t.legEnd[leg - 1][r], miles) << "every place before New York is passed";
     }
-    // Names are spoken as stored, misspellings and all.
-    EXPECT_EQ(std::tuple(t.placeName[10][1], t.placeName[16][1], t.roadName[13][1], t.roadName[13][0]),
-              std::tuple("Demoines", "East Stroudsberg", "Indianna Turnpike", "I-70 in Indianna"));
-    EXPECT_EQ(std::tuple(t.roadName[18][2], t.roadName[3][0], t.roadName[21][0], t.placeEvent[11][2]),
-              std::tuple("I-85 in Carolina", "I-40 in California", "New York streets", 5.0));
+    // Every name as the player hears it is checked on whole trips (Endings); here only the code
+    // of the Louisiana border, the station that sends an overweight truck round by Arkansas.
+    EXPECT_EQ(t.placeEvent[11][2], 5.0);
 }
 
 TEST(Fatigue, LevelsAreTestedInOrderAtTheirBoundaries) {
