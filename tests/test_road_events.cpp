@@ -19,6 +19,7 @@ namespace {
 
 using testing::Lines;
 using testing::seedWhere;
+using testing::onTheRoad;
 using testing::TripRig;
 
 using Draws = std::function<bool(const std::vector<double>&)>;
@@ -35,15 +36,6 @@ struct Rig : TripRig {
         t.ordinals = {"", "first", "second", "third", "fourth"};
     }
 };
-
-// Freight on a route an hour after the start, with tires that cannot blow.
-void onTheRoad(TripRig& r, int route) {
-    r.t.route = static_cast<int16_t>(route);
-    r.t.roadFactor = route == 1 ? 4 : route == 0 ? 2 : 1;
-    r.t.cargo = 2;
-    r.t.tripHours = 1;
-    r.t.tireWear = 0;
-}
 
 Lines linesFrom(const TripRig& r, const std::string& first) {
     auto it = std::find(r.lines.begin(), r.lines.end(), first);

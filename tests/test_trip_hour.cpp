@@ -17,6 +17,7 @@ namespace {
 
 using testing::Lines;
 using testing::seedWhere;
+using testing::onTheRoad;
 using testing::TripRig;
 
 const std::string A = " How fast do you wish to go? ", L20 = " Your have to go at least 20 --";
@@ -197,15 +198,6 @@ TEST(Sounds, WeatherLoopsAndPassingTraffic) {
                                             {"sound.play", 0, at}})) << n;
         EXPECT_EQ(s.soundsPlayed(), std::vector<int>{(n + 3) / 2});
     }
-}
-
-// Freight an hour after the start, with tires that cannot blow.
-void onTheRoad(TripRig& r, int route) {
-    r.t.route = static_cast<int16_t>(route);
-    r.t.roadFactor = route == 1 ? 4 : route == 0 ? 2 : 1;
-    r.t.cargo = 2;
-    r.t.tripHours = 1;
-    r.t.tireWear = 0;
 }
 
 TEST(DrivingLoop, AnHourInOrderWithTheReadoutFiveSecondsAfterTheSpeed) {

@@ -59,6 +59,16 @@ struct TripRig {
     }
 };
 
+// Freight on a route (0 middle, 1 northern, 2 southern) an hour after the start, with tires
+// that cannot blow.
+inline void onTheRoad(TripRig& r, int route) {
+    r.t.route = static_cast<int16_t>(route);
+    r.t.roadFactor = route == 1 ? 4 : route == 0 ? 2 : 1;
+    r.t.cargo = 2;
+    r.t.tripHours = 1;
+    r.t.tireWear = 0;
+}
+
 // The first seed from 1 whose first n draws satisfy `wanted`.
 inline uint32_t seedWhere(int n, const std::function<bool(const std::vector<double>&)>& wanted) {
     for (uint32_t s = 1; s < 100000; ++s) {
