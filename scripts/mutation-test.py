@@ -5,7 +5,9 @@ Each slip is drawn by a fixed random draw over the game's source lines: a flippe
 a constant off by one, a dropped statement, or a word changed in a quoted message. The tree is
 rebuilt and the suite run after each slip, then the file is put back as it was.
 
-Usage: scripts/mutation-test.py [--build DIR] [--count N] [--seed S] [--e2e]
+Usage: scripts/mutation-test.py [--build DIR] [--count N] [--seed S] [--e2e] [--under DIRS] [--game-only]
+--under src/road,src/stops draws only from those folders; --game-only rebuilds and runs only the
+game's test program (seconds a slip), for comparing two versions of the tests on the same slips.
 Without --e2e only the short end-to-end test of the real program (start, close at a question)
 runs, and only for slips in the desktop platform: the whole runs take minutes each. Prints one line per slip and the score.
 """
@@ -80,9 +82,13 @@ def main():
     ap.add_argument("--count", type=int, default=30)
     ap.add_argument("--seed", type=int, default=2026)
     ap.add_argument("--e2e", action="store_true")
+    ap.add_argument("--under", default="src")
+    ap.add_argument("--game-only", action="store_true")
     args = ap.parse_args()
     rng = random.Random(args.seed)
-    files = sorted(p for p in (ROOT / "src").rglob("*.cpp"))
+    roots = [ROOT / d.strip() for d in args.under.split(",") if d.strip()]
+    files = sorted(p for r in roots for p in r.rglob("*.cpp"))
+    build = f"cmake --build {args.build} -j2" + (" --target dravlen_tests" if args.game_only else "")
     pool = [(f, i, k) for f in files for i, k in candidates(f)]
     rng.shuffle(pool)
     caught = made = 0
@@ -97,7 +103,7 @@ def main():
         lines[i] = new + "\n"
         f.write_text("".join(lines))
         try:
-            if run(f"cmake --build {args.build} -j2", 900) != 0:
+            if run(build, 900) != 0:
                 continue  # a slip the compiler catches is not a slip a test must catch
             made += 1
             rel = f.relative_to(ROOT)
@@ -105,7 +111,10 @@ def main():
             # The real program's start and close (15 s) for slips in the desktop platform; the
             # whole end-to-end runs (minutes each) only when asked for.
             exclude = "" if args.e2e else "-E 'EndToEnd.(trip|install)'" if desktop else "-E EndToEnd"
-            status = run(f"ctest --test-dir {args.build} -j2 {exclude} --stop-on-failure", 1800)
+            if args.game_only:
+                status = run(f"{args.build}/dravlen_tests --gtest_brief=1", 1800)
+            else:
+                status = run(f"ctest --test-dir {args.build} -j2 {exclude} --stop-on-failure", 1800)
             verdict = "caught" if status != 0 else "SURVIVED"
             caught += status != 0
             print(f"{verdict:8} {rel}:{i + 1} [{kind}] {lines[i].strip()}", flush=True)
