@@ -13,13 +13,11 @@ namespace {
 
 // A fade of 10,000 steps of one hundredth of a decibel takes about half a second.
 constexpr double kFadeStepsPerSecond = 20000;
-// Each turn of a wait lets the window run for a few milliseconds.
-constexpr double kTurn = 0.005;
+void shortYield(Form& f) { yieldOnce(f, WaitKind::other, f.p.clock.now() + soundTurn); }
 
-void shortYield(Form& f) { yieldOnce(f, WaitKind::other, f.p.clock.now() + kTurn); }
-
-// Calls set(v) for every whole value from `from` to `to` inclusive, 1 apart, spread evenly over
-// time at `perSecond` values a second: all values that are due are set, then the window runs.
+// Sets every whole value from `from` to `to` inclusive, 1 apart, spread evenly over time at
+// `perSecond` values a second: set(first, last) sets all the values that are due, in order, then
+// the window runs.
 template <typename Set>
 void sweep(Form& f, long from, long to, double perSecond, Set set) {
     long dir = to < from ? -1 : 1;
@@ -32,7 +30,10 @@ void sweep(Form& f, long from, long to, double perSecond, Set set) {
         long due = count;
         if (elapsed * perSecond + 1 < static_cast<double>(count))
             due = static_cast<long>(elapsed * perSecond) + 1;
-        for (; done < due; ++done) set(from + dir * done);
+        if (done < due) {
+            set(from + dir * done, from + dir * (due - 1));
+            done = due;
+        }
         if (done < count) shortYield(f);
     }
 }
@@ -62,10 +63,17 @@ void endShot(Form& f) {
     f.shotBuf = 0;
 }
 
+// Looks at the sound every turn until it ends. The turns that surely pass before its end are
+// slept through in one wait, so the window is not woken two hundred times a second for nothing;
+// the last turn or two are looked at one by one, as the end is only known to a few samples.
 void waitShot(Form& f, bool cutByKey) {
     while (f.p.sound.playing(f.shotBuf)) {
         if (cutByKey && !f.g.empty()) break;
-        shortYield(f);
+        const double left = f.p.sound.secondsLeft(f.shotBuf);
+        double turns = std::isfinite(left) ? std::ceil(left / soundTurn) - 1 : 1;
+        if (!(turns >= 1)) turns = 1;
+        if (turns > 1e6) turns = 1e6;
+        yieldOnce(f, WaitKind::sound, f.p.clock.now() + turns * soundTurn);
     }
 }
 
@@ -77,7 +85,9 @@ void oneShot(Form& f, int n, int pan, bool setPan, bool cutByKey) {
 }
 
 void fade(Form& f, SoundId id, long from, long to) {
-    sweep(f, from, to, kFadeStepsPerSecond, [&](long v) { f.p.sound.setVolume(id, static_cast<int>(v)); });
+    sweep(f, from, to, kFadeStepsPerSecond, [&](long first, long last) {
+        f.p.sound.setVolumeSteps(id, static_cast<int>(first), static_cast<int>(last));
+    });
 }
 
 }  // namespace
@@ -152,7 +162,9 @@ void crashSound(Form& f) {
 void startPanned(Form& f, int n, int pan) { startShot(f, n, pan, true); }
 
 void glideShotPan(Form& f, long from, long to, double unitsPerSecond) {
-    sweep(f, from, to, unitsPerSecond, [&](long v) { f.p.sound.setPan(f.shotBuf, static_cast<int>(v)); });
+    sweep(f, from, to, unitsPerSecond, [&](long first, long last) {
+        f.p.sound.setPanSteps(f.shotBuf, static_cast<int>(first), static_cast<int>(last));
+    });
 }
 
 void waitShotEnd(Form& f) {
@@ -162,7 +174,12 @@ void waitShotEnd(Form& f) {
 
 void glideEngine(Form& f, long from, long to, double hertzPerSecond) {
     if (from == to) return;
-    sweep(f, from, to, hertzPerSecond, [&](long v) { f.p.sound.setFrequency(f.engineBuf, static_cast<int>(v)); });
+    sweep(f, from, to, hertzPerSecond, [&](long first, long last) {
+        for (long v = first;; v += last < first ? -1 : 1) {
+            f.p.sound.setFrequency(f.engineBuf, static_cast<int>(v));
+            if (v == last) break;
+        }
+    });
 }
 
 }  // namespace dravlen

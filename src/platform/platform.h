@@ -14,8 +14,14 @@
 namespace dravlen {
 
 // Why the game yields. A key wait is a wait that only a key can end (the wait in getkey and
-// the rate adjuster's own wait); every other wait (a pause, a sound's end, a fade) is `other`.
-enum class WaitKind { key, other };
+// the rate adjuster's own wait). A sound wait waits for a one-shot to reach its end: the game
+// looks at the sound every `soundTurn` seconds, and when it knows that the sound will still be
+// playing several turns from now it folds those turns into one wait, which a key or a close
+// request still ends at once. Every other wait (a pause, a fade) is `other`.
+enum class WaitKind { key, sound, other };
+
+// How often a sound wait or a fade looks again.
+inline constexpr double soundTurn = 0.005;
 
 // The deadline of a wait that has none: a key wait sleeps until a key or a close request.
 inline constexpr double noDeadline = std::numeric_limits<double>::infinity();
@@ -93,9 +99,26 @@ public:
     virtual bool playing(SoundId id) = 0;            // false once a one-shot has reached its end
     virtual void setPosition(SoundId id, long frame) = 0;
     virtual void setVolume(SoundId id, int hundredthsOfDb) = 0;  // 0 loudest .. -10000 silent, clamped
+    // A fade's or a glide's steps that fall due together: every whole value from `from` to
+    // `to`, one apart, in order. The last one is what is heard.
+    virtual void setVolumeSteps(SoundId id, int from, int to) {
+        for (int v = from;; v += to < from ? -1 : 1) {
+            setVolume(id, v);
+            if (v == to) break;
+        }
+    }
     virtual int frequency(SoundId id) = 0;                       // current playback rate in Hz
     virtual void setFrequency(SoundId id, int hertz) = 0;
     virtual void setPan(SoundId id, int pan) = 0;  // -10000 left only .. 10000 right only, clamped
+    virtual void setPanSteps(SoundId id, int from, int to) {
+        for (int v = from;; v += to < from ? -1 : 1) {
+            setPan(id, v);
+            if (v == to) break;
+        }
+    }
+    // Seconds until a playing one-shot reaches its end at its current frequency; 0 when it is
+    // not playing, infinity when it loops.
+    virtual double secondsLeft(SoundId id) = 0;
 };
 
 class System {

@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <map>
 #include <mutex>
 #include <vector>
@@ -166,6 +167,21 @@ public:
         if (!b) return;
         b->volume = std::clamp(hundredthsOfDb, -10000, 0);
         if (!b->stopping) applyGains(*b);
+    }
+
+    // Of steps set together only the last is ever heard: the mixer does not run between them.
+    void setVolumeSteps(SoundId id, int, int to) override { setVolume(id, to); }
+    void setPanSteps(SoundId id, int, int to) override { setPan(id, to); }
+
+    double secondsLeft(SoundId id) override {
+        std::lock_guard lock(mutex_);
+        Buffer* b = find(id);
+        if (!b || b->stopping || state(*b) != AL_PLAYING || b->hertz <= 0) return 0;
+        ALint looping = AL_FALSE, offset = 0;
+        alGetSourcei(b->source[0], AL_LOOPING, &looping);
+        if (looping) return std::numeric_limits<double>::infinity();
+        alGetSourcei(b->source[0], AL_SAMPLE_OFFSET, &offset);
+        return static_cast<double>(std::max(0L, b->frames - offset)) / b->hertz;
     }
 
     int frequency(SoundId id) override {

@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <limits>
 #include <map>
 #include <optional>
 #include <sstream>
@@ -141,6 +142,8 @@ struct ScriptedPlatform::Impl : Window, Clock, SpeechEngine, SoundDevice, System
         }
         bool deliver = !keys.empty() && (keys.front().immediate || why == WaitKind::key);
         if (why == WaitKind::key && keys.empty() && !out.closeRequested) throw KeysExhausted();
+        // A sound wait folds several turns into one; what comes during it ends it at the first.
+        if (why == WaitKind::sound && (deliver || out.closeRequested)) until = std::min(until, seconds() + soundTurn);
         // A wait that only looks, turn after turn, would spin a core on a real desktop, where a
         // look returns at once; here the clock moves on regardless, so the run of looks is counted.
         ++yieldCount;
@@ -243,7 +246,9 @@ struct ScriptedPlatform::Impl : Window, Clock, SpeechEngine, SoundDevice, System
         long frames = 0;
         int fileRate = 0;
         int freq = 22050;
-        double pos = 0;  // frames
+        // In millionths of a frame: a microsecond at f Hz moves it on by f exactly, so the
+        // position is the same however often it is brought up to date.
+        int64_t pos = 0;
         bool isPlaying = false;
         bool looped = false;
         int64_t since = 0;  // microseconds, when pos was last brought up to date
@@ -262,13 +267,14 @@ struct ScriptedPlatform::Impl : Window, Clock, SpeechEngine, SoundDevice, System
         lastBuffer = it == buffers.end() ? nullptr : &it->second;
         return lastBuffer;
     }
+    static int64_t end(const Buffer& b) { return static_cast<int64_t>(b.frames) * 1'000'000; }
     void update(Buffer& b) {
         if (b.isPlaying && b.frames > 0 && b.fileRate > 0) {
-            b.pos += static_cast<double>(nowUs - b.since) / 1e6 * b.freq;
+            b.pos += (nowUs - b.since) * b.freq;
             if (b.looped)
-                b.pos = std::fmod(b.pos, static_cast<double>(b.frames));
-            else if (b.pos >= static_cast<double>(b.frames)) {
-                b.pos = static_cast<double>(b.frames);
+                b.pos %= end(b);
+            else if (b.pos >= end(b)) {
+                b.pos = end(b);
                 b.isPlaying = false;
             }
         }
@@ -316,7 +322,7 @@ struct ScriptedPlatform::Impl : Window, Clock, SpeechEngine, SoundDevice, System
         if (auto* b = find(id)) {
             update(*b);
             if (b->frames <= 0) return;
-            if (!looped && b->pos >= static_cast<double>(b->frames)) b->pos = 0;
+            if (!looped && b->pos >= end(*b)) b->pos = 0;
             b->looped = looped;
             b->isPlaying = true;
             b->since = nowUs;
@@ -341,12 +347,27 @@ struct ScriptedPlatform::Impl : Window, Clock, SpeechEngine, SoundDevice, System
         recSound(op::position_, id, frame);
         if (auto* b = find(id)) {
             update(*b);
-            b->pos = std::clamp<double>(static_cast<double>(frame), 0, static_cast<double>(b->frames));
+            b->pos = std::clamp<int64_t>(frame, 0, b->frames) * 1'000'000;
         }
     }
     void setVolume(SoundId id, int v) override {
         if (id == 0) return;
         recSound(op::volume, id, v);
+    }
+    // Nothing to keep of a volume or a pan but the record of each step.
+    void setVolumeSteps(SoundId id, int from, int to) override {
+        if (id != 0 && recording()) SoundDevice::setVolumeSteps(id, from, to);
+    }
+    void setPanSteps(SoundId id, int from, int to) override {
+        if (id != 0 && recording()) SoundDevice::setPanSteps(id, from, to);
+    }
+    double secondsLeft(SoundId id) override {
+        auto* b = find(id);
+        if (!b) return 0;
+        update(*b);
+        if (!b->isPlaying) return 0;
+        if (b->looped) return std::numeric_limits<double>::infinity();
+        return static_cast<double>(end(*b) - b->pos) / 1e6 / b->freq;
     }
     int frequency(SoundId id) override {
         auto* b = find(id);
