@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -67,11 +68,15 @@ std::pair<long, int> waveLength(const std::string& path) {
     return {0, 0};
 }
 
+// The number in a file name "dravlenN.wav" (what follows it is not looked at), 0 if none.
 int soundNumberOf(const std::string& path) {
-    std::string name = std::filesystem::path(path).filename().string();
+    const size_t slash = path.rfind('/');
+    std::string_view name(path);
+    if (slash != std::string::npos) name.remove_prefix(slash + 1);
+    if (name.substr(0, 7) != "dravlen") return 0;
+    name.remove_prefix(7);
     int n = 0;
-    if (std::sscanf(name.c_str(), "dravlen%d.wav", &n) == 1) return n;
-    return 0;
+    return std::from_chars(name.data(), name.data() + name.size(), n).ec == std::errc() ? n : 0;
 }
 
 std::string programFolderOfSelf() {
