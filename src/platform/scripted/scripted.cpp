@@ -201,7 +201,7 @@ struct ScriptedPlatform::Impl : Window, Clock, SpeechEngine, SoundDevice, System
     }
     void settleSpeech() {
         while (!queue.empty() && queue.front().end <= seconds() + 1e-9) {
-            heardTexts.push_back(queue.front().text);
+            if (recording()) heardTexts.push_back(std::move(queue.front().text));
             queue.pop_front();
         }
     }
@@ -225,19 +225,23 @@ struct ScriptedPlatform::Impl : Window, Clock, SpeechEngine, SoundDevice, System
         volumeValue = std::clamp(volume, 0, 100);
     }
     void speak(const std::string& text, SpeakFlag flag) override {
-        Event e;
-        e.op = "speak";
-        e.text = text;
-        e.value = static_cast<long>(flag);
-        rec(std::move(e));
+        if (recording()) {
+            Event e;
+            e.op = "speak";
+            e.text = text;
+            e.value = static_cast<long>(flag);
+            rec(std::move(e));
+        }
         settleSpeech();
         if (flag == SpeakFlag::purge) {
-            for (auto& u : queue) cutTexts.push_back(u.text);
+            if (recording())
+                for (auto& u : queue) cutTexts.push_back(u.text);
             queue.clear();
         }
         if (!text.empty()) {
+            // Only the end times matter to the game; the texts are kept for what is recorded.
             double start = queue.empty() ? seconds() : queue.back().end;
-            queue.push_back({text, start + duration(text)});
+            queue.push_back({recording() ? text : std::string(), start + duration(text)});
         }
         if (flag == SpeakFlag::sync) {
             if (!queue.empty()) advanceTo(queue.back().end);

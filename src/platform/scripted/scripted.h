@@ -118,8 +118,10 @@ public:
     void recordRandom(double value);
     double now() const;
     YieldCounts yields() const;
-    const std::vector<std::string>& heard() const;  // texts spoken to their end, in order
-    const std::vector<std::string>& cut() const;    // texts purged before their end
+    // Texts spoken to their end, in order, and texts purged before their end: kept while
+    // anything is recorded (the runner without an events file keeps neither).
+    const std::vector<std::string>& heard() const;
+    const std::vector<std::string>& cut() const;
     size_t keysLeft() const;
     int rate() const;
     int volume() const;
