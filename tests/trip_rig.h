@@ -15,6 +15,20 @@
 namespace dravlen::testing {
 
 using Lines = std::vector<std::string>;
+using Draws = std::function<bool(const std::vector<double>&)>;
+
+// The first seed from 1 whose first n draws satisfy `wanted`.
+inline uint32_t seedWhere(int n, const Draws& wanted) {
+    for (uint32_t s = 1; s < 100000; ++s) {
+        Rng r;
+        r.seed(s);
+        std::vector<double> d;
+        for (int i = 0; i < n; ++i) d.push_back(r.rnd());
+        if (wanted(d)) return s;
+    }
+    ADD_FAILURE() << "no seed found";
+    return 1;
+}
 
 // The folder holds no wave files, so sounds are silent and only speech and pauses take time.
 struct TripRig {
@@ -30,6 +44,7 @@ struct TripRig {
         f.kp = dir;
         f.transcriptEcho = [this](const std::string& l) { lines.push_back(l); };
         t.dayNames = {"Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday", "Sunday"};
+        t.ordinals = {"", "first", "second", "third", "fourth"};
         t.rng.seed(seed);
         t.rng.observer = [this](double v) { draws.push_back(v); };
         fillRouteTables(t.tables);
@@ -37,6 +52,8 @@ struct TripRig {
         f.blizzardBuf = p.sound.load(dir + "/dravlen21.wav");
         f.engineBuf = p.sound.load(dir + "/dravlen46.wav");
     }
+    // A rig whose first n draws satisfy `wanted`.
+    TripRig(int n, const Draws& wanted, const std::string& keys = "") : TripRig(keys, seedWhere(n, wanted)) {}
     Platform init(const std::string& keys) {
         static int rigs = 0;
         dir = freshDir("-" + std::to_string(++rigs));
@@ -57,7 +74,20 @@ struct TripRig {
         }
         return out;
     }
+    // When the text was spoken, or a sound first played (by its number); -1 when never.
+    double when(const std::string& text, int sound = 0) const {
+        std::map<int, int> numberOf;
+        for (auto& e : sp.events()) {
+            if (e.op == "sound.load") numberOf[e.id] = e.sound;
+            if ((e.op == "speak" && e.text == text && sound == 0) || (e.op == "sound.play" && sound && numberOf[e.id] == sound))
+                return e.t;
+        }
+        return -1;
+    }
 };
+
+// The scripted voice speaks for 0.3 s + 0.06 s a character.
+inline double speaking(const std::string& line) { return 0.3 + 0.06 * static_cast<double>(line.size()); }
 
 // Freight on a route (0 middle, 1 northern, 2 southern) an hour after the start, with tires
 // that cannot blow.
@@ -67,19 +97,6 @@ inline void onTheRoad(TripRig& r, int route) {
     r.t.cargo = 2;
     r.t.tripHours = 1;
     r.t.tireWear = 0;
-}
-
-// The first seed from 1 whose first n draws satisfy `wanted`.
-inline uint32_t seedWhere(int n, const std::function<bool(const std::vector<double>&)>& wanted) {
-    for (uint32_t s = 1; s < 100000; ++s) {
-        Rng r;
-        r.seed(s);
-        std::vector<double> d;
-        for (int i = 0; i < n; ++i) d.push_back(r.rnd());
-        if (wanted(d)) return s;
-    }
-    ADD_FAILURE() << "no seed found";
-    return 1;
 }
 
 }  // namespace dravlen::testing
