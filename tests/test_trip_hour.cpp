@@ -292,5 +292,18 @@ TEST(DrivingLoop, TheRainLoopStopsInTheFirstDryHourAfterAWetOne) {
     EXPECT_GE(blizzardThenCalm, 1);
 }
 
+TEST(Accident, EndsTheGameAndTheCauseIsSaidAgain) {
+    // Exhausted in a blizzard at 82: certain. At " press any key " Esc and "n" stay, F1 says the
+    // cause and the loss again, x ends with the closing theme.
+    TripRig r("esc n f1 x");
+    r.t.speed = 82;
+    r.t.fatigueRisk = 100;
+    r.t.weatherRisk = 50;
+    EXPECT_THROW(accidentRoll(r.f, r.t), GameOver);
+    const std::string asleep = " You fell asleep at the wheel.", lost = " You lose your truck & profits.", press = " press any key ";
+    EXPECT_EQ(r.lines, (Lines{asleep, lost, press, " exit game? ", " yes ", press, asleep, lost, press}));
+    EXPECT_EQ(r.soundsPlayed(), (std::vector<int>{2, 34, 19, 29, 4, 1}));
+}
+
 }  // namespace
 }  // namespace dravlen::testing
