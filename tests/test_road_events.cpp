@@ -307,7 +307,7 @@ TEST(Police, TheSirenIsNeverTheLastOneAndComesFromASideToTheCentre) {
         for (size_t i = 1; i < pans.size(); ++i)
             ASSERT_EQ(pans[i], row.pan + (row.pan > 0 ? -1 : 1) * static_cast<long>(i - 1)) << i;
         EXPECT_NEAR(glideFrom - r.when("", row.sound), 2, 0.05) << "two seconds before it moves";
-        EXPECT_NEAR(glideTo - glideFrom, 1500 / (4000.0 * 35 / 42), 0.05) << "a fixed time";
+        EXPECT_NEAR(glideTo - glideFrom, 1500 / (4000.0 * 35 / 42), 0.005) << "a fixed time";
         EXPECT_EQ(r.sp.events().back().op, "sound.release");
     }
 }

@@ -13,12 +13,8 @@
 #include "stops/truckstop.h"
 #include "trip_rig.h"
 
-namespace dravlen {
+namespace dravlen::testing {
 namespace {
-
-using testing::Lines;
-using testing::seedWhere;
-using testing::TripRig;
 
 const std::string kOffer = " Truck stop ahead.  Do you want to stop? ", kYes = " yes ",
                   kSoFar = " So far, you have spent ", kSleep = " Do you want to get some sleep? ",
@@ -66,19 +62,19 @@ TEST(TruckStop, GallonsPaymentAndTheSpillAboveTwoHundredAndOne) {
         const char* keys;
         double fuel, gallons, after;
         int asked;          // times the price and the question were spoken
-        bool refused;       // more than the pump gives, then the price again
+        int refused;        // more than the pump gives
         const char* spill;  // nullptr: nothing spilled
     } rows[] = {
-        {"enter", 100, 0, 100, 1, false, nullptr},
-        {"4 0 enter", 100, 40, 140, 1, false, nullptr},
-        {"5 2 enter", 150, 52, 200, 1, false, " Your tank only holds 200 gallons.  2 gallons spilled !!"},
-        {"5 1 enter", 150, 51, 201, 1, false, nullptr},
-        {"5 2 enter", 149.5, 52, 200, 1, false, " Your tank only holds 200 gallons.  1 gallon spilled !!"},
-        {"9 9 9 enter", 0, 999, 200, 1, false, " Your tank only holds 200 gallons.  799 gallons spilled !!"},
-        {"9 x 1 0 enter", 100, 10, 110, 2, false, nullptr},
-        {"esc n 1 0 enter", 100, 10, 110, 2, false, nullptr},
-        {"1 0 0 0 enter 1 0 enter", 100, 10, 110, 2, true, nullptr},
-        {"9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 enter enter", 100, 0, 100, 2, true, nullptr},
+        {"enter", 100, 0, 100, 1, 0, nullptr},
+        {"4 0 enter", 100, 40, 140, 1, 0, nullptr},
+        {"5 2 enter", 150, 52, 200, 1, 0, " Your tank only holds 200 gallons.  2 gallons spilled !!"},
+        {"5 1 enter", 150, 51, 201, 1, 0, nullptr},
+        {"5 2 enter", 149.5, 52, 200, 1, 0, " Your tank only holds 200 gallons.  1 gallon spilled !!"},
+        {"9 9 9 enter", 0, 999, 200, 1, 0, " Your tank only holds 200 gallons.  799 gallons spilled !!"},
+        {"9 x 1 0 enter", 100, 10, 110, 2, 0, nullptr},
+        {"esc n 1 0 enter", 100, 10, 110, 2, 0, nullptr},
+        {"1 0 0 0 enter 1 0 enter", 100, 10, 110, 2, 1, nullptr},
+        {"9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 enter enter", 100, 0, 100, 2, 1, nullptr},
     };
     for (auto& row : rows) {
         SCOPED_TRACE(row.keys);
@@ -88,18 +84,13 @@ TEST(TruckStop, GallonsPaymentAndTheSpillAboveTwoHundredAndOne) {
         truckStop(r.f, r.t);
         ASSERT_EQ(r.draws.size(), 2u) << "the price, and the nozzle's one in ten";
         const double cents = priceCents(r.draws[0]), paid = cents * row.gallons / 100;
-        const Lines price{" Diesel fuel costs ", dollarText(cents / 100), " per gallon.", "     How many gallons do you want"};
-        Lines want{kOffer, kYes};
-        for (int i = 0; i < row.asked; ++i) {
-            if (i == 1 && row.refused) want.push_back(" The pump gives at most 999 gallons.");
-            if (i == 1 && row.keys[0] == 'e') want.insert(want.end(), {" exit game? ", kYes});
-            want.insert(want.end(), price.begin(), price.end());
-        }
-        if (row.gallons > 0) want.insert(want.end(), {"Pay ", dollarText(paid)});
-        want.insert(want.end(), {kSoFar, dollarText(190 + paid)});
-        if (row.spill) want.push_back(row.spill);
-        want.insert(want.end(), {kSleep, kYes, "", " Day Monday", " Time:  9 A.M. "});
-        EXPECT_EQ(r.lines, want);
+        Lines tail{kSoFar, dollarText(190 + paid)};
+        if (row.gallons > 0) tail.insert(tail.begin(), {"Pay ", dollarText(paid)});
+        if (row.spill) tail.push_back(row.spill);
+        tail.insert(tail.end(), {kSleep, kYes, "", " Day Monday", " Time:  9 A.M. "});
+        EXPECT_EQ(Lines(r.lines.end() - static_cast<long>(tail.size()), r.lines.end()), tail);
+        EXPECT_EQ(std::tuple(count(r.lines, dollarText(cents / 100)), count(r.lines, " The pump gives at most 999 gallons.")),
+                  std::tuple(row.asked, row.refused));
         EXPECT_EQ(std::tuple(r.t.fuel, r.t.expenses, r.t.tripHours, r.t.hoursSinceStopOffer),
                   std::tuple(row.after, 190 + paid, 1, 0));
         std::vector<int> sounds{43};
@@ -350,4 +341,4 @@ TEST(RefrigerationCheck, OrangesOnlyRepairedForAHundredDollarsAndTwoHours) {
 }
 
 }  // namespace
-}  // namespace dravlen
+}  // namespace dravlen::testing
