@@ -252,56 +252,47 @@ TEST(TruckStop, OrangesBurnDieselThroughTheRestAndMayBuyMore) {
     EXPECT_EQ(r.t.expenses, 190 + priceCents(r.draws[2]) * 10 / 100) << "paid at the second pass's price";
 }
 
-TEST(RockSlide, ClearedInZeroToFiveHoursWithANapOfHalf) {
+TEST(RockSlide, ClearedInZeroToFiveHoursWithANapOfHalfAndOrangesBurnSevenGallonsAnHour) {
+    struct Row {
+        int cargo, hours;
+        double fuel, after;
+        bool dry;  // 1 gallon or less left
+    } rows[] = {{2, 0, 190, 190, false}, {2, 1, 190, 190, false}, {2, 2, 190, 190, false}, {2, 3, 190, 190, false},
+                {2, 4, 190, 190, false}, {2, 5, 190, 190, false}, {1, 5, 100, 65, false}, {1, 5, 37, 2, false},
+                {1, 5, 36, 55, true},    {1, 5, 30, 55, true}};
     const int naps[] = {0, 0, 1, 2, 2, 3};
-    for (int hours = 0; hours < 6; ++hours) {
-        SCOPED_TRACE(hours);
-        TripRig r("", seedWhere(2, [hours](auto& d) { return d[0] >= 0.75 && static_cast<int>(d[1] * 6) == hours; }));
-        r.t.cargo = 2;
+    for (auto& row : rows) {
+        SCOPED_TRACE(std::to_string(row.hours) + " " + std::to_string(row.fuel));
+        TripRig r(2, [&](auto& d) { return d[0] >= 0.75 && static_cast<int>(d[1] * 6) == row.hours; });
+        r.t.cargo = static_cast<int16_t>(row.cargo);
         r.t.eventCode = 6.75;
+        r.t.fuel = row.fuel;
         r.t.tripHours = 17;  // 1 A.M. Tuesday
         r.t.hoursAwake = 9;
         rockSlide(r.f, r.t);
-        const int nap = naps[hours];
-        EXPECT_EQ(r.lines, (Lines{" A rock slide has blocked the Alleghany Tunnel entrance.",
-                                  "     THE HIGHWAY DEPARTMENT WILL HAVE IT CLEARED IN  " + std::to_string(hours) + " HOURS.",
-                                  "     While waiting, you got  " + std::to_string(nap) + " hours of sleep", "",
-                                  " Day Tuesday", " Time:  " + std::to_string(1 + hours) + " A.M. "}));
-        // 9 hours awake halve to 4 (4.5 to the even); the waiting hours are not hours awake.
-        EXPECT_EQ(std::tuple(r.t.tripHours, r.t.sleepHours, r.t.hoursAwake, r.t.fuel, r.draws.size()),
-                  std::tuple(17 + hours, 7 + nap, nap > 0 ? 4 : 9, 190, 2u));
-        EXPECT_EQ(r.soundsPlayed(), std::vector<int>(static_cast<size_t>(nap), 24));
-    }
-    TripRig r("", seedWhere(1, [](auto& d) { return d[0] < 0.75; }));
-    r.t.eventCode = 6.75;
-    rockSlide(r.f, r.t);
-    EXPECT_EQ(std::tuple(r.lines.size(), r.draws.size(), r.t.tripHours), std::tuple(0u, 1u, 0));
-}
-
-TEST(RockSlide, OrangesBurnSevenGallonsAnHourAndMayRunDryWhileWaiting) {
-    struct Row {
-        double fuel, after;
-        bool dry;  // 1 gallon or less left
-    } rows[] = {{100, 65, false}, {37, 2, false}, {36, 55, true}, {30, 55, true}};
-    for (auto& row : rows) {
-        SCOPED_TRACE(row.fuel);
-        TripRig r("", seedWhere(2, [](auto& d) { return d[0] >= 0.75 && static_cast<int>(d[1] * 6) == 5; }));
-        r.t.cargo = 1;
-        r.t.eventCode = 6.75;
-        r.t.fuel = row.fuel;
-        rockSlide(r.f, r.t);
         ASSERT_EQ(r.draws.size(), row.dry ? 4u : 2u);
-        const int wasted = row.dry ? static_cast<int>(r.draws[2] * 5) : 0, nap = row.dry ? 0 : 3;
-        EXPECT_EQ(std::tuple(r.t.fuel, r.t.expenses, r.t.tripHours, r.t.sleepHours, r.t.hoursAwake, r.t.engineOff),
-                  std::tuple(row.after, row.dry ? 390 : 190, 5 + wasted, 7 + nap, row.dry ? 3 + wasted : 2, 0));
-        EXPECT_EQ(count(r.lines, "     You ran out of gas while waiting"), row.dry ? 1 : 0);
-        EXPECT_EQ(count(r.lines, "     While waiting, you got  " + std::to_string(nap) + " hours of sleep"), 1);
+        const int wasted = row.dry ? static_cast<int>(r.draws[2] * 5) : 0, nap = row.dry ? 0 : naps[row.hours];
+        Lines said{" A rock slide has blocked the Alleghany Tunnel entrance.",
+                   "     THE HIGHWAY DEPARTMENT WILL HAVE IT CLEARED IN  " + std::to_string(row.hours) + " HOURS.",
+                   "     While waiting, you got  " + std::to_string(nap) + " hours of sleep", "", " Day Tuesday",
+                   " Time:  " + std::to_string(1 + row.hours + wasted) + " A.M. "};
+        if (row.dry) said.insert(said.begin() + 2, r.lines.begin() + 2, r.lines.begin() + 6);
+        EXPECT_EQ(r.lines, said);
+        EXPECT_EQ(std::tuple(r.t.fuel, r.t.expenses, r.t.tripHours, r.t.sleepHours, r.t.engineOff),
+                  std::tuple(row.after, row.dry ? 390 : 190, 17 + row.hours + wasted, 7 + nap, 0));
+        // 9 hours awake halve to 4 (4.5 to the even); the waiting hours are not hours awake.
+        EXPECT_EQ(r.t.hoursAwake, row.dry ? 9 + wasted : nap > 0 ? 4 : 9);
         EXPECT_EQ(r.t.damagePoints, row.dry ? static_cast<int>(r.draws[3] * 3) : 0);
         // The engine loop runs on through the wait: no stop or start sound.
         const std::vector<int> sounds = r.soundsPlayed();
         EXPECT_EQ(std::tuple(count(sounds, 41), count(sounds, 44), count(sounds, 45), count(sounds, 24)),
                   std::tuple(row.dry ? 1 : 0, 0, 0, nap));
+        EXPECT_EQ(count(r.lines, "     You ran out of gas while waiting"), row.dry ? 1 : 0);
     }
+    TripRig r(1, [](auto& d) { return d[0] < 0.75; });
+    r.t.eventCode = 6.75;
+    rockSlide(r.f, r.t);
+    EXPECT_EQ(std::tuple(r.lines.size(), r.draws.size(), r.t.tripHours), std::tuple(0u, 1u, 0));
 }
 
 TEST(RefrigerationCheck, OrangesOnlyRepairedForAHundredDollarsAndTwoHours) {

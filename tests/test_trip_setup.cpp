@@ -1,4 +1,5 @@
-// The trip setup's menus at the terminal, step by step: cargo, truck, tires, route, and the loading.
+// The trip setup's menus at the terminal, step by step: cargo, truck, tires, route, and the weight
+// (one whole setup is told as the story trip-setup).
 #include <gtest/gtest.h>
 
 #include <string>
@@ -8,11 +9,8 @@
 #include "dialogue/setup.h"
 #include "trip_rig.h"
 
-namespace dravlen {
+namespace dravlen::testing {
 namespace {
-
-using testing::Lines;
-using testing::TripRig;
 
 TEST(Setup, EachMenuWrapsTakesItsShortcutsAndAsksAgain) {
     // The cargo lead-in's first line stands for all six; F1, Esc and unknown keys speak it again
@@ -27,12 +25,10 @@ TEST(Setup, EachMenuWrapsTakesItsShortcutsAndAsksAgain) {
         int chosen;
         Lines said;
     } rows[] = {
-        {[](Form& f, Trip& t) { cargoMenu(f, t, true); }, "up enter", 3, {T, L, o, m}},
         {[](Form& f, Trip& t) { cargoMenu(f, t, true); }, "down down down enter", 1, {T, L, o, f, m, o}},
         {[](Form& f, Trip& t) { cargoMenu(f, t, true); }, "kp3 enter", 1, {T, L, o, T, L, o}},  // no shortcut
         {[](Form& f, Trip& t) { cargoMenu(f, t, true); }, "3 f1 esc n enter", 1,
          {T, L, o, m, T, L, o, " exit game? ", " yes ", T, L, o}},
-        {truckMenu, "p down enter", 1, {q, fl, pb, fl}},
         {truckMenu, "i k m enter", 4, {q, fl, " international ", " kenworth ", " mac "}},
         {truckMenu, "k x enter", 1, {q, fl, " kenworth ", q, fl}},
         {routeMenu, "x up enter", 3, {rq, "     Which route do you choose? ", n, rq, "     Which route do you choose? ",
@@ -56,25 +52,6 @@ TEST(Setup, EachMenuWrapsTakesItsShortcutsAndAsksAgain) {
         EXPECT_EQ(std::tuple(r.t.routeChoice, r.t.route, r.t.roadFactor), std::tuple(choice, column, factor)) << keys;
         EXPECT_EQ(r.soundsPlayed().back(), 44) << keys;
     }
-}
-
-TEST(Setup, TripStartAndLoadingResetTheTripAndCutAFullLoad) {
-    TripRig r;
-    r.t.tables = RouteTables{};
-    r.t.expenses = 5;
-    r.t.odometer = r.t.tripHours = 9;
-    r.t.pounds = 50001;
-    r.t.tireWear = 3;
-    r.t.leg = 9;
-    tripStart(r.f, r.t);
-    loading(r.f, r.t);
-    firstFuel(r.f, r.t);
-    EXPECT_EQ(std::tuple(r.t.expenses, r.t.odometer, r.t.tripHours, r.t.hoursAwake, r.t.sleepHours),
-              std::tuple(190, 0, 1, 3, 7));
-    EXPECT_EQ(std::tuple(r.t.tables.routeMiles[1], r.t.tireWear, r.t.fuel, r.t.leg, r.t.spareTires, r.t.tripCount),
-              std::tuple(2710, 10, 190, 1, 1, 1));
-    EXPECT_EQ(r.t.pounds, 50000);
-    EXPECT_EQ(r.t.screenLineCount, 1) << "the fuel line opens a screen of its own";
 }
 
 TEST(Setup, AWeightTooLongToReadOutIsConfirmedAsAFullTrailer) {
@@ -140,4 +117,4 @@ TEST(Setup, EveryTireChoiceWithItsExpensesAndWear) {
 }
 
 }  // namespace
-}  // namespace dravlen
+}  // namespace dravlen::testing
