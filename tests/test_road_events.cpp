@@ -1,5 +1,6 @@
 // Places and police on the scripted platform: each event, the weigh station and the Louisiana
-// detour, the speeding chance, the hearing, the fine, jail and the siren.
+// detour, the speeding chance, the hearing, the fine and the siren (jail is told in the story
+// trip-jail).
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -246,26 +247,6 @@ TEST(Police, TheHearingWaitsTheTicketsInHoursAndTheFineByRouteAndTickets) {
     r.t.tripHours = r.t.hoursAwake = 32766;
     policeStop(r.f, r.t);
     EXPECT_EQ(std::tuple(r.t.tripHours, r.t.hoursAwake), std::tuple(32766, 32766));
-}
-
-TEST(Police, TheFourthTicketIsJailAndTheRigRepossessed) {
-    TripRig r(1, anyDraws, "f1 x");  // F1 at the closing prompt replays the jail
-    onTheRoad(r, 1);
-    r.t.tickets = 3;
-    r.t.speed = 82;
-    EXPECT_THROW(policeStop(r.f, r.t), GameOver);
-    EXPECT_EQ(Lines(r.lines.begin(), r.lines.begin() + 5),
-              (Lines{kSmokey, " See the justice of the peace for your fourth offense.",
-                     "     Wait 4hours for your hearing.",
-                     "  You are sentenced to 30 days in jail for reckless driving.",
-                     " Your I.C.C. driver's license is revoked !"}));
-    EXPECT_EQ(std::tuple(std::count(r.lines.begin(), r.lines.end(), "The fine is "),
-                         std::count(r.lines.begin(), r.lines.end(), " Your I.C.C. driver's license is revoked !")),
-              std::tuple(0, 2));
-    EXPECT_EQ(std::tuple(r.t.tickets, r.t.tripHours, r.t.expenses), std::tuple(4, 5, 190));
-    const std::vector<int> sounds = r.soundsPlayed();
-    EXPECT_EQ(std::vector<int>(sounds.begin() + 1, sounds.begin() + 3), (std::vector<int>{45, 28}));
-    EXPECT_EQ(std::count(sounds.begin(), sounds.end(), 44), 0) << "the engine stays off";
 }
 
 TEST(Police, TheSirenIsNeverTheLastOneAndComesFromASideToTheCentre) {

@@ -1,5 +1,6 @@
 // Arrival and settlement on the scripted platform: the warehouse hours, the contracts, the verdicts,
-// replays with unchanged figures, and the repossession after a revoked licence.
+// replays with unchanged figures (the repossession after a revoked licence is told in the story
+// trip-jail).
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -178,20 +179,6 @@ TEST(Settlement, RunningProfitCountsTheTripOnceBeforeRounding) {
     int profits = 0;
     for (const auto& l : r.lines) profits += l == "243 dollors, and,  31 cents";
     EXPECT_EQ(profits, 3);
-}
-
-TEST(Repossession, ReplaysTheJailLinesNotASettlement) {
-    TripRig r("f1 esc n f2 x");
-    r.t.cargo = 2;
-    r.t.pounds = 40000;
-    const Lines jail{"  You are sentenced to 30 days in jail for reckless driving.",
-                     " Your I.C.C. driver's license is revoked !"};
-    const double expenses = r.t.expenses;
-    EXPECT_THROW(repossession(r.f, r.t, jail), GameOver);
-    const Lines expected{kRepossessed, kPress, jail[0], jail[1], kRepossessed, kPress, " exit game? ", " yes ",
-                         kPress, jail[0], jail[1], kRepossessed, kPress};
-    EXPECT_EQ(Lines(r.lines.begin(), r.lines.begin() + static_cast<long>(expected.size())), expected);
-    EXPECT_EQ(r.t.expenses, expenses);  // nothing settled, nothing paid
 }
 
 }  // namespace
