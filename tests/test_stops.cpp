@@ -9,7 +9,11 @@
 #include <vector>
 
 #include "frontend/speech.h"
+#include "road/hour.h"
+#include "road/places.h"
+#include "stops/arrival.h"
 #include "stops/hazards.h"
+#include "stops/roadside.h"
 #include "stops/truckstop.h"
 #include "trip_rig.h"
 
@@ -328,6 +332,45 @@ TEST(RefrigerationCheck, OrangesOnlyRepairedForAHundredDollarsAndTwoHours) {
         const std::vector<int> sounds{41, 45, 44};
         EXPECT_EQ(r.lines, failed ? said : Lines{});
         EXPECT_EQ(r.soundsPlayed(), failed ? sounds : std::vector<int>{});
+    }
+}
+
+TEST(Pauses, EachEventTakesItsTimeOnTheRoad) {
+    // The seconds a step lasts on the virtual clock (silent sounds; speech and pauses take time):
+    // a pause dropped or lengthened moves every later word.
+    struct Row {
+        const char* name;
+        Draws draws;
+        void (*step)(TripRig&);
+        double seconds;
+    } rows[] = {
+        {"toll", [](auto&) { return true; }, [](TripRig& r) { r.t.eventCode = 2.4; toll(r.f, r.t); }, 15.25},
+        {"construction", [](auto& d) { return d[0] >= 0.35; },
+         [](TripRig& r) { r.t.eventCode = 3.35; construction(r.f, r.t); }, 0.21},
+        {"weighing and a fine", [](auto& d) { return d[0] >= 0.5; },
+         [](TripRig& r) { r.t.eventCode = 5.5; r.t.pounds = 50000; r.t.fuel = 150; weighStation(r.f, r.t); }, 28},
+        {"the detour", [](auto& d) { return d[0] < 0.5; },
+         [](TripRig& r) { r.t.eventCode = 5; r.t.route = 2; r.t.pounds = 45000; weighStation(r.f, r.t); }, 29},
+        {"a flat and the spare", [](auto& d) { return d[1] < 0.5; },
+         [](TripRig& r) { r.t.roadFactor = 4; r.t.tireWear = 1e7; flatTireRoll(r.f, r.t); }, 18.01},
+        {"a flat and the tow truck", [](auto&) { return true; },
+         [](TripRig& r) { r.t.roadFactor = 4; r.t.tireWear = 1e7; r.t.spareTires = 0; flatTireRoll(r.f, r.t); }, 25.31},
+        {"a dry tank", [](auto&) { return true; },
+         [](TripRig& r) { r.t.cargo = 1; r.t.speed = r.t.lastSpeed = 65; r.t.fuel = 2; fuelStep(r.f, r.t); }, 32.77},
+        {"a dry tank while waiting", [](auto&) { return true; },
+         [](TripRig& r) { r.t.cargo = r.t.engineOff = 1; dryTankWhileWaiting(r.f, r.t); }, 11.28},
+        {"a rock slide", [](auto& d) { return d[0] >= 0.75; },
+         [](TripRig& r) { r.t.eventCode = 6.75; r.t.cargo = 1; r.t.fuel = 30; rockSlide(r.f, r.t); }, 13.09},
+        {"the refrigeration", [](auto& d) { return d[0] >= 0.8; },
+         [](TripRig& r) { r.t.eventCode = 7.8; r.t.cargo = 1; refrigerationCheck(r.f, r.t); }, 23.57},
+        {"a closed warehouse", [](auto&) { return true; },
+         [](TripRig& r) { r.t.cargo = 2; r.t.tripHours = 82; r.t.tripCount = 1; r.sp.addKeys("x");
+                          EXPECT_THROW(arrival(r.f, r.t), GameOver); }, 31.1},
+    };
+    for (auto& row : rows) {
+        TripRig r(4, row.draws);
+        row.step(r);
+        EXPECT_NEAR(r.sp.now(), row.seconds, 0.005) << row.name;
     }
 }
 

@@ -274,6 +274,7 @@ TEST(Accident, EndsTheGameAndTheCauseIsSaidAgain) {
     EXPECT_THROW(accidentRoll(r.f, r.t), GameOver);
     const std::string asleep = " You fell asleep at the wheel.", lost = " You lose your truck & profits.", press = " press any key ";
     EXPECT_EQ(r.lines, (Lines{asleep, lost, press, " exit game? ", " yes ", press, asleep, lost, press}));
+    EXPECT_NEAR(r.when(lost) - r.when(asleep), 0.2, 0.015) << "a breath between the cause and the loss";
     EXPECT_EQ(r.soundsPlayed(), (std::vector<int>{2, 34, 19, 29, 4, 1}));
 }
 
