@@ -1,16 +1,40 @@
 // A form and a trip on a scripted platform, for driving the front end's steps one at a time.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
+#include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
+#include "dialogue/ending.h"
+#include "dialogue/screen.h"
+#include "frontend/entry.h"
 #include "frontend/form.h"
+#include "frontend/keys.h"
+#include "frontend/settings.h"
+#include "frontend/sound.h"
+#include "frontend/speech.h"
 #include "harness.h"
 #include "world/trip.h"
 
 namespace dravlen::testing {
+
+namespace fs = std::filesystem;
+using Lines = std::vector<std::string>;
+using Longs = std::vector<long>;
+
+// A silent 16-bit mono wave file of `frames` frames at `rate`, its fmt chunk saying it has `fmtSize` bytes.
+inline std::string waveFile(uint32_t rate, uint32_t frames, uint32_t fmtSize = 16) {
+    auto le32 = [](uint32_t v) {
+        return std::string{static_cast<char>(v), static_cast<char>(v >> 8), static_cast<char>(v >> 16), static_cast<char>(v >> 24)};
+    };
+    return "RIFF" + le32(36 + frames * 2) + "WAVEfmt " + le32(fmtSize) + le32(0x10001) + le32(rate) + le32(rate * 2) +
+           le32(0x100002) + "data" + le32(frames * 2) + std::string(frames * 2, '\0');
+}
 
 struct Rig {
     scripted::ScriptedPlatform sp;
@@ -31,15 +55,10 @@ struct Rig {
         f.nov = static_cast<int16_t>(voices - 1);
         f.transcriptEcho = [this](const std::string& l) { echoed.push_back(l); };
     }
-    // Sound n as a silent 16-bit mono wave file of `seconds` at `rate`.
+    // Sound n as a silent wave file of `seconds` at `rate`.
     void sound(int n, double seconds, int rate = 22050) {
-        uint32_t data = static_cast<uint32_t>(seconds * rate) * 2;
-        uint32_t fmt[] = {16, 0x10001, static_cast<uint32_t>(rate), static_cast<uint32_t>(rate) * 2, 0x100002};
-        std::ofstream w(program + "/dravlen" + std::to_string(n) + ".wav", std::ios::binary);
-        uint32_t riff = 36 + data;
-        w.write("RIFF", 4).write(reinterpret_cast<const char*>(&riff), 4).write("WAVEfmt ", 8);
-        w.write(reinterpret_cast<const char*>(fmt), sizeof fmt).write("data", 4);
-        w.write(reinterpret_cast<const char*>(&data), 4) << std::string(data, '\0');
+        std::ofstream(program + "/dravlen" + std::to_string(n) + ".wav", std::ios::binary)
+            << waveFile(static_cast<uint32_t>(rate), static_cast<uint32_t>(seconds * rate));
     }
     // Every text handed to the engine with the given flag, in order (empty texts left out).
     std::vector<std::string> spoken(SpeakFlag flag) const {

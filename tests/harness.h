@@ -4,9 +4,9 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <map>
-#include <fstream>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -33,28 +33,15 @@ inline std::string freshDir(const std::string& suffix = "") {
     return d.string();
 }
 
+// The lines of a file; *crlf tells whether every line ended with carriage return and line feed.
 inline std::vector<std::string> readLines(const std::string& path, bool* crlf = nullptr) {
     std::ifstream in(path, std::ios::binary);
-    std::ostringstream all;
-    all << in.rdbuf();
-    std::string s = all.str();
     std::vector<std::string> lines;
     bool allCrlf = true;
-    size_t start = 0;
-    while (start < s.size()) {
-        size_t nl = s.find('\n', start);
-        if (nl == std::string::npos) {
-            lines.push_back(s.substr(start));
-            allCrlf = false;
-            break;
-        }
-        size_t end = nl;
-        if (end > start && s[end - 1] == '\r')
-            --end;
-        else
-            allCrlf = false;
-        lines.push_back(s.substr(start, end - start));
-        start = nl + 1;
+    for (std::string line; std::getline(in, line);) {
+        const bool cr = !line.empty() && line.back() == '\r';
+        allCrlf = allCrlf && cr && !in.eof();
+        lines.push_back(cr ? line.substr(0, line.size() - 1) : line);
     }
     if (crlf) *crlf = allCrlf;
     return lines;
@@ -64,9 +51,8 @@ struct RunOptions {
     std::string keys;
     std::optional<uint32_t> seed = 1;
     int voices = 2;
-    std::string dir{};       // settings folder; a fresh one when empty
-    std::string cwd{};       // current folder during the run; the settings folder when empty
-    std::string programDir{};  // where the wave files are; the build folder when empty
+    std::string dir{};  // settings folder; a fresh one when empty
+    std::string cwd{};  // current folder during the run; the settings folder when empty
     // Asked for more keys when the keys run out, with the transcript so far; an empty answer
     // ends the input. A player that reads what the game says and answers.
     std::function<std::string(const std::vector<std::string>&)> player{};
@@ -86,17 +72,6 @@ struct RunResult {
     std::vector<scripted::Event> events;
     double seconds = 0;  // virtual time at the end
 
-    std::vector<std::string> spoken() const {  // every text handed to the engine, in order
-        std::vector<std::string> out;
-        for (auto& e : events)
-            if (e.op == "speak" && !e.text.empty()) out.push_back(e.text);
-        return out;
-    }
-    int count(const std::string& op) const {
-        int n = 0;
-        for (auto& e : events) n += e.op == op;
-        return n;
-    }
     // Sound numbers played, in order (by the buffer's loaded file).
     std::vector<int> soundsPlayed() const {
         std::vector<int> out;
@@ -115,7 +90,7 @@ inline RunResult runScript(const RunOptions& o) {
     scripted::ScriptedPlatform sp;
     sp.setVoices(o.voices);
     sp.setSettingsFolder(res.dir);
-    sp.setProgramFolder(o.programDir.empty() ? std::string(DRAVLEN_BUILD_DIR) : o.programDir);
+    sp.setProgramFolder(DRAVLEN_BUILD_DIR);
     sp.addKeys(o.keys);
     GameOptions options;
     options.seed = o.seed;
@@ -129,13 +104,11 @@ inline RunResult runScript(const RunOptions& o) {
             return scripted::parseTokens(tokens);
         };
     }
-
     auto oldCwd = std::filesystem::current_path();
     std::filesystem::current_path(o.cwd.empty() ? res.dir : o.cwd);
     try {
         Platform p = sp.platform();
         runGame(p, options);
-        res.status = 0;
     } catch (const KeysExhausted&) {
         res.status = 3;
     }

@@ -1,112 +1,133 @@
-// Whole runs from start-up through the title and the offers to the way out, and the farewell draw.
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <filesystem>
-#include <fstream>
-#include <tuple>
-
-#include "dialogue/ending.h"
-#include "frontend/instructions.h"
-#include "frontend/keys.h"
+// The front end around the game: the settings file and folder, sound effects and waits that
+// sleep, the launcher hand-off and the farewell draw.
 #include "front_rig.h"
 
 using namespace dravlen;
 using namespace dravlen::testing;
-using Lines = std::vector<std::string>;
-namespace fs = std::filesystem;
 
-TEST(FrontGame, TheTitleAndTheOffersReadTheInstructionsAndTheSpecialKeysOnYes) {
-    auto r = runScript(keysOnly("enter x n y f1 n"));
-    EXPECT_EQ(r.status, 3);
-    const std::string offer1 = " Would you like to reed the instructions? ";
-    const std::string offer2 = "Would you like to reed the special key instructions?";
-    Lines expected = {"Dravlen. version 3", " By Brannock ", offer1, " yes ", instructionsText(),
-                      offer1, " yes ", offer1, " yes ",  // x: asked again
-                      offer2, " yes ", specialKeyText(), offer2, " yes ", offer2, " yes "};  // F1: asked again
-    r.transcript.resize(expected.size());  // the trip follows
-    EXPECT_EQ(r.transcript, expected);
-    std::vector<int> loads;  // start-up: the three loops loaded, then the opening sound played
-    for (auto& e : r.events)
-        if (e.op == "sound.load") loads.push_back(e.sound);
-    loads.resize(4);
-    EXPECT_EQ(loads, (std::vector<int>{20, 21, 46, 1}));
-    EXPECT_EQ(r.soundsPlayed().front(), 1);
-}
-
-TEST(FrontGame, TheInstructionsAreTheSixtyFourPiecesJoined) {
-    std::string text = instructionsText();
-    EXPECT_EQ(text.size(), 5196u);  // the lengths of the 64 pieces, added up
-    EXPECT_EQ(text.rfind("Dravlen Instructions : Dravlen is a program which simulates", 0), 0u);
-    for (const char* join : {"well over $1,000.00. However, even the best driver's run", "trip: 1. U.S. MAIL",
-                             "on delivery. 2. Freight Forwarding", "into ST.Louis. Then you cut over",
-                             "3,120-much longer than the other routes. However,"})
-        EXPECT_NE(text.find(join), std::string::npos) << join;
-    EXPECT_TRUE(text.ends_with("if you have a led foot, this is the best route for you to take. "));
-    EXPECT_EQ(text.find("  "), std::string::npos);  // no blank added between pieces
-    EXPECT_EQ(specialKeyText().size(), 211u);
-    EXPECT_TRUE(specialKeyText().ends_with(". f12 change voice. control key change rate of speech. "));
-}
-
-TEST(FrontGame, EscAtTheFirstOfferSavesAndLeavesAndTheLauncherStartsOnlyWhenAnExecutableFileHere) {
-    struct Case { const char* name; fs::perms perms; bool launched; } cases[] = {  // perms none: a folder
-        {nullptr, fs::perms::none, false},           {"lobbarin.exe", fs::perms::owner_all, true},
-        {"LobBarin.EXE", fs::perms::owner_all, true}, {"LOBBARIN", fs::perms::owner_all, true},
-        {"lobbarin.exe", fs::perms::owner_read, false}, {"lobbarin", fs::perms::none, false},
-        {"lobbarin.sh", fs::perms::owner_all, false}};
-    const std::string thanks = " Thank you for playing Dravlen By Brannock ",
-                      sorry = "Sorry, but I could not find the Quillonwerk game menu program.";
+TEST(FrontSettings, TheFilesOverrideTheDefaultsNeverGoPastFullScaleAndReadBackAsWritten) {
+    // The legacy file in the current folder and the file in the settings folder (its name in any case);
+    // the settings they give, and the engine's voice once applied (of two voices, 0 and 1).
+    struct Case { std::string legacy, own; int nv; double vr, vv, wavol; int voice; const char* name = "dravlen.cfg"; };
+    const Case cases[] = {
+        {"", "", 0, 0, 90, 0, 0},
+        {" 1 \r\n-2 \r\n 50 \r\n-700 \r\n", "", 1, -2, 90, 0, 1},  // the legacy file gives two values only
+        {" 0 \r\n 3 \r\n", " 1 \r\n-2 \r\n 50 \r\n-700 \r\n", 1, -2, 50, -700, 1},
+        {"", " 1 \n 4 \n 55 \n-300 \n", 1, 4, 55, -300, 1, "DRAVLEN.CFG"},
+        {"", " 3 \r\n 4 \r\n 60 \r\n 0 \r\n", 3, 4, 60, 0, 0},         // no such voice: the default stays
+        {"", " 1 \r\n 3 \r\n", 1, 3, 90, 0, 1},                      // short: the rest stays
+        {"", " 1 \r\n 3 \r\nloud\r\n-100\r\n", 1, 3, 90, 0, 1},      // garbage ends the reading
+        {"", " 0 \r\n 0 \r\n 500 \r\n 2000 \r\n", 0, 0, 100, 0, 0},  // never past full scale
+        {"", "99999\r\n1e300\r\n-5\r\n-20000\r\n", 0, 0, 0, -10000, 0},
+        {"", std::string("\0\xff\xfe", 3), 0, 0, 90, 0, 0}, {"", "nan\r\ninf\r\n", 0, 0, 90, 0, 0},
+    };
+    const auto home = fs::current_path();
     for (auto& c : cases) {
-        std::string cwd = freshDir("-cwd"), path = cwd + "/" + (c.name ? c.name : "");
-        if (c.name && c.perms == fs::perms::none) fs::create_directories(path);
-        if (c.name && c.perms != fs::perms::none) {
-            std::ofstream(path) << "#!/bin/sh\n";
-            fs::permissions(path, c.perms);
-        }
-        RunOptions o = keysOnly(c.name ? "esc y" : "esc enter");
-        o.cwd = cwd;
-        auto r = runScript(o);
-        Lines handOff;  // the beeps and launches, in order
-        for (auto& e : r.events)
-            if (e.op == "beep" || e.op == "launch") handOff.push_back(e.op + e.text);
-        SCOPED_TRACE(c.name ? c.name : "no launcher");
-        EXPECT_EQ(r.status, 0);
-        const Lines said = {"Dravlen. version 3", " By Brannock ", " Would you like to reed the instructions? ",
-                            " yes ", " exit game? ", " yes "};
-        EXPECT_EQ(r.transcript, said);
-        bool crlf = false;
-        EXPECT_EQ(readLines(r.dir + "/dravlen.cfg", &crlf), (Lines{" 0 ", " 0 ", " 90 ", " 0 "}));
-        EXPECT_TRUE(crlf);
-        EXPECT_EQ(r.soundsPlayed(), std::vector<int>{1});  // no farewell sounds this way
-        EXPECT_EQ(r.count("sound.release"), 4);             // the opening sound and the three loops
-        EXPECT_EQ(handOff, (c.launched ? Lines{"launch" + path} : Lines{"beep", "beep"}));
-        auto spoken = r.spoken();
-        EXPECT_EQ(std::count(spoken.begin(), spoken.end(), thanks), 1);
-        EXPECT_EQ(spoken.back(), c.launched ? thanks : sorry);
+        Rig r;
+        fs::current_path(freshDir("-cwd"));
+        if (!c.legacy.empty()) std::ofstream("dravlen.cfg", std::ios::binary) << c.legacy;
+        if (!c.own.empty()) std::ofstream(r.settings + "/" + c.name, std::ios::binary) << c.own;
+        readSettings(r.f);
+        applySettings(r.f);
+        const auto expected = std::tuple(c.nv, c.vr, c.vv, c.wavol);
+        EXPECT_EQ(std::tuple(r.f.nv, r.f.vr, r.f.vv, r.f.wavol), expected) << c.own;
+        EXPECT_EQ(std::tuple(r.sp.voice(), r.sp.rate(), r.sp.volume()), std::tuple(c.voice, c.vr, c.vv)) << c.own;
+        printCFG(r.f);  // written beside the old file and renamed over it
+        std::tie(r.f.nv, r.f.vr, r.f.vv, r.f.wavol) = std::tuple(5, 5, 5, -5);
+        readSettings(r.f);
+        fs::current_path(home);
+        EXPECT_EQ(std::tuple(r.f.nv, r.f.vr, r.f.vv, r.f.wavol), expected) << c.own;
+        EXPECT_EQ(std::distance(fs::directory_iterator(r.settings), fs::directory_iterator()), 1) << c.own;
     }
 }
 
-TEST(FrontGame, SpecialKeysAreServicedAtAnyWaitAndTheirSettingsAreThereInTheNextRun) {
-    std::string dir = freshDir("-kept");
-    // Rate up twice (Ctrl), voice volume down once and sound volume down once (F4), next voice (F12), F5.
-    RunOptions firstRun = keysOnly("ctrl up up enter f4 down enter down enter f12 n y f5 esc enter");
-    firstRun.dir = dir;
-    auto first = runScript(firstRun);
-    EXPECT_EQ(first.status, 0);
-    ASSERT_EQ(first.transcript.size(), 15u);  // the offer once; each key serviced, then Esc taken as the answer
-    EXPECT_EQ(first.transcript[5] + first.transcript[7], " quieter  quieter ");
-    EXPECT_EQ(Lines(first.transcript.begin() + 10, first.transcript.end()),
-              (Lines{"do you want to use this voice", " no ", specialKeyText(), " exit game? ", " yes "}));
-    EXPECT_EQ(readLines(dir + "/dravlen.cfg"), (Lines{" 1 ", " 2 ", " 85 ", "-100 "}));
-    RunOptions secondRun = keysOnly("n n");
-    secondRun.dir = dir;
-    auto second = runScript(secondRun);
-    auto firstSet = [&](const std::string& op) {  // the value first set
-        return std::find_if(second.events.begin(), second.events.end(), [&](auto& e) { return e.op == op; })->value;
-    };
-    EXPECT_EQ(std::tuple(firstSet("voice"), firstSet("rate"), firstSet("volume")), std::tuple(1, 2, 85));
-    EXPECT_TRUE(std::all_of(second.events.begin(), second.events.end(),  // every sound at the stored volume
-                            [](auto& e) { return e.op != "sound.volume" || e.value == -100; }));
+TEST(FrontSettings, TheSettingsFolderIsMadeWhenMissingAndIsTheCurrentFolderWhenNone) {
+    Rig r;
+    for (const std::string& folder : {r.settings + "/deeper/quillonwerk", std::string()}) {
+        r.sp.setSettingsFolder(folder);
+        getkp(r.f);
+        EXPECT_EQ(r.f.kp, folder.empty() ? fs::current_path().string() : folder);
+        EXPECT_TRUE(fs::is_directory(r.f.kp));
+    }
+}
+
+TEST(FrontSound, OneShotsPlayOnceAtTheirRatePlusOneAndOnlyPlay2StopsForAKey) {
+    // "!y" arrives during the opening clk's second yield and stays pending.
+    struct Case { const char* keys; bool play2; double ends; } cases[] = {{"!x !y", false, 2.0}, {"!x !y", true, 0.0}, {"", true, 2.0}};
+    for (auto& c : cases) {
+        Rig r(c.keys);
+        r.sound(22, 2.0);
+        r.f.wavol = -500;
+        c.play2 ? play2(r.f, 22) : play(r.f, 22);
+        EXPECT_NEAR(r.sp.now(), c.ends + 0.015, 0.035) << c.keys << c.play2;
+        EXPECT_EQ(std::tuple(r.values("sound.volume"), r.values("sound.frequency"), r.values("sound.play"), r.values("sound.release").size(), r.f.g2),
+                  std::tuple(Longs{-500}, Longs{22051}, Longs{0}, 1u, std::string(*c.keys ? "y" : "")))
+            << c.keys << c.play2;  // played once, not looped
+    }
+}
+
+TEST(FrontSound, Play3PansBySideAndRatesTooWideForSixteenBitsPlayAsTheyAre) {
+    Rig r;
+    r.sound(5, 0.1);
+    for (int side : {0, 1, 2, 5}) play3(r.f, 5, side);
+    EXPECT_EQ(r.values("sound.pan"), (Longs{0, -1500, 1500, 0}));
+    r.sound(7, 0.1, 48000);
+    r.sound(8, 0.1, 32766);
+    play(r.f, 7);
+    play(r.f, 8);
+    EXPECT_EQ(r.values("sound.frequency"), (Longs{22051, 22051, 22051, 22051, 32767}));
+}
+
+TEST(FrontSound, FadesStepByHundredthsOfADecibelGlidesByOneHertzAndNoWaitSpins) {
+    Rig r;
+    r.sound(44, 14.0);
+    r.sound(45, 0.2);
+    r.sound(22, 2.0);
+    r.f.engineBuf = r.f.p.sound.load(soundPath(r.f, 46));
+    r.f.wavol = -3500;
+    engineStartSound(r.f, r.t.wetWeather);
+    EXPECT_GT(r.sp.now(), 13.99);  // the start sound plays to its end
+    const double stopAt = r.sp.now();
+    engineStopSound(r.f);
+    EXPECT_NEAR(r.sp.now() - stopAt, 0.5, 0.05);
+    glideEngine(r.f, 20050, 22055, 4000);
+    EXPECT_NEAR(r.sp.now() - stopAt, 1.0, 0.05);
+    glideEngine(r.f, 22055, 22050, 4000);
+    glideEngine(r.f, 22050, 22050, 4000);
+    Longs volumes{-10000}, hertz;  // -10000 before playing, up to -3500, then down from -1 to -10000
+    for (long v = -10000; v <= -3500; ++v) volumes.push_back(v);
+    for (long v = -1; v >= -10000; --v) volumes.push_back(v);
+    for (long hz = 20050; hz <= 22055; ++hz) hertz.push_back(hz);
+    for (long hz = 22055; hz >= 22050; --hz) hertz.push_back(hz);
+    EXPECT_TRUE(r.values("sound.volume", r.f.engineBuf) == volumes);
+    EXPECT_TRUE(r.values("sound.frequency", r.f.engineBuf) == hertz);
+    play(r.f, 22);
+    dy(r.f, 1.5);
+    // Every wait sleeps turn by turn until a deadline ahead: at most the two looks of a key clearing
+    // come in a row, never one look a turn for as long as a wait lasts (that would spin a core).
+    EXPECT_LE(r.sp.yields().longestLookRun, 2);
+}
+
+TEST(FrontGame, TheLauncherStartsOnlyWhenAnExecutableFileOfItsNameIsInTheCurrentFolder) {
+    struct Case { const char* name; fs::perms perms; bool launched; } cases[] = {  // perms none: a folder
+        {"lobbarin.exe", fs::perms::owner_all, true},  {"LobBarin.EXE", fs::perms::owner_all, true},
+        {"LOBBARIN", fs::perms::owner_all, true},      {"lobbarin.exe", fs::perms::owner_read, false},
+        {"lobbarin", fs::perms::none, false},          {"lobbarin.sh", fs::perms::owner_all, false}};
+    for (auto& c : cases) {
+        RunOptions o = keysOnly("esc y");
+        o.cwd = freshDir("-cwd");
+        const std::string path = o.cwd + "/" + c.name;
+        if (c.perms == fs::perms::none) fs::create_directories(path);
+        else std::ofstream(path) << "#!/bin/sh\n";
+        fs::permissions(path, c.perms == fs::perms::none ? fs::perms::owner_all : c.perms);
+        Lines handOff;  // the beeps, launches and the last words, in order
+        for (auto& e : runScript(o).events)
+            if (e.op == "beep" || e.op == "launch" || (e.op == "speak" && !e.text.empty())) handOff.push_back(e.op + " " + e.text);
+        const Lines tail(handOff.end() - (c.launched ? 2 : 3), handOff.end());
+        const Lines thanks = {"speak  Thank you for playing Dravlen By Brannock ", "launch " + path},
+                    sorry = {"beep ", "beep ", "speak Sorry, but I could not find the Quillonwerk game menu program."};
+        EXPECT_EQ(tail, c.launched ? thanks : sorry) << c.name;
+    }
 }
 
 TEST(FrontGame, TheEndingPlaysTwoDifferentFarewellsThenTheOpeningSound) {
@@ -117,15 +138,14 @@ TEST(FrontGame, TheEndingPlaysTwoDifferentFarewellsThenTheOpeningSound) {
             r.t.rng.seed(seed);
             r.t.lastFarewell = last;
             EXPECT_THROW(gameEnding(r.f, r.t), GameOver);
-            std::vector<int> played;
+            std::vector<int> sounds;
             for (auto& e : r.sp.events())
-                if (e.op == "sound.load") played.push_back(e.sound);
-            ASSERT_EQ(played.size(), 3u);
-            auto first = std::find(table.begin(), table.end(), played[0]) - table.begin() + 1;
-            auto second = std::find(table.begin(), table.end(), played[1]) - table.begin() + 1;
-            EXPECT_EQ(std::tuple(first <= 7, second <= 7, first != second, first != last, played[2]),
-                      std::tuple(true, true, true, true, 1)) << seed;
-            EXPECT_EQ(r.t.lastFarewell, second) << seed;
+                if (e.op == "sound.load") sounds.push_back(e.sound);
+            ASSERT_EQ(sounds.size(), 3u);
+            auto place = [&](int s) { return std::find(table.begin(), table.end(), s) - table.begin() + 1; };
+            const long a = place(sounds[0]), b = place(sounds[1]);
+            EXPECT_TRUE(a <= 7 && b <= 7 && a != b && a != last) << seed;
+            EXPECT_EQ(std::pair(sounds[2], static_cast<long>(r.t.lastFarewell)), std::pair(1, b)) << seed;
         }
     }
 }

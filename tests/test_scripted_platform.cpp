@@ -1,48 +1,25 @@
-// The scripted platform: tokens, key delivery, the virtual clock, the speech queue and sound lengths.
+// The scripted platform: tokens, key delivery, the virtual clock, the speech queue, sound lengths
+// and the events file.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-
-#include "harness.h"
-#include "platform/scripted/scripted.h"
+#include "front_rig.h"
 
 using namespace dravlen;
 using namespace dravlen::scripted;
-
-namespace {
-
-// A 16-bit mono wave of `frames` silent frames at 22,050 Hz.
-void writeWave(const std::string& path, int frames) {
-    std::ofstream f(path, std::ios::binary);
-    auto u32 = [&](uint32_t v) { f.write(reinterpret_cast<const char*>(&v), 4); };
-    auto u16 = [&](uint16_t v) { f.write(reinterpret_cast<const char*>(&v), 2); };
-    f.write("RIFF", 4), u32(36 + frames * 2), f.write("WAVEfmt ", 8), u32(16), u16(1), u16(1);
-    u32(22050), u32(44100), u16(2), u16(16), f.write("data", 4), u32(frames * 2);
-    for (int i = 0; i < frames; ++i) u16(0);
-}
-
-std::vector<int> pumpKeys(Platform& p, WaitKind why) { return p.window.pump(why, 0).keys; }
-
-}  // namespace
+using dravlen::testing::Lines;
 
 TEST(ScriptedTokens, EveryTokenOfTheContractMapsToItsKeyCode) {
-    std::pair<const char*, int> cases[] = {
-        {"a", 65},     {"z", 90},    {"0", 48},    {"9", 57},      {"kp0", 96},    {"kp9", 105},
-        {"enter", 13}, {"esc", 27},  {"up", 38},   {"down", 40},   {"left", 37},   {"right", 39},
-        {"space", 32}, {"bksp", 8},  {"tab", 9},   {"shift", 16},  {"ctrl", 17},   {"alt", 18},
-        {"comma", 188}, {"period", 190}, {"f1", 112}, {"f5", 116}, {"f12", 123}, {"!enter", 13}};
-    for (auto [token, code] : cases) {
+    std::istringstream cases("a 65 z 90 0 48 9 57 kp0 96 kp9 105 enter 13 esc 27 up 38 down 40 left 37 right 39 "
+                             "space 32 bksp 8 tab 9 shift 16 ctrl 17 alt 18 comma 188 period 190 f1 112 f12 123 !f5 116");
+    std::string token;
+    for (int code; cases >> token >> code;) {
         auto k = parseToken(token);
         ASSERT_TRUE(k) << token;
-        EXPECT_EQ(k->code, code) << token;
-        EXPECT_EQ(k->immediate, token[0] == '!') << token;
+        EXPECT_EQ(std::tuple(k->code, k->immediate), std::tuple(code, token[0] == '!')) << token;
     }
     for (const char* bad : {"A", "f0", "f13", "kp10", "return", "", "!", "f01", "ab"}) EXPECT_FALSE(parseToken(bad)) << bad;
-    std::string which;
-    EXPECT_FALSE(parseTokens("a b nope c", &which));
-    EXPECT_EQ(which, "nope");
+    EXPECT_FALSE(parseTokens("a b nope c", &token));
+    EXPECT_EQ(token, "nope");
     EXPECT_EQ(parseTokens(" a\n\tb  enter\n")->size(), 3u);
 }
 
@@ -50,134 +27,112 @@ TEST(ScriptedKeys, PlainKeysWaitForAKeyWaitBangKeysComeAtTheNextYieldThenMoreOrT
     ScriptedPlatform sp;
     Platform p = sp.platform();
     int asked = 0;
-    sp.moreKeys = [&]() -> std::optional<std::vector<Key>> {
-        return ++asked == 1 ? parseTokens("y") : std::nullopt;
-    };
+    sp.moreKeys = [&]() -> std::optional<std::vector<Key>> { return ++asked == 1 ? parseTokens("y") : std::nullopt; };
     sp.addKeys("a !b c");
-    EXPECT_TRUE(pumpKeys(p, WaitKind::other).empty());  // a plain key is not delivered at a pause
-    EXPECT_EQ(pumpKeys(p, WaitKind::key), std::vector<int>{65});
-    EXPECT_EQ(pumpKeys(p, WaitKind::other), std::vector<int>{66});  // "!b" at the very next yield
-    EXPECT_EQ(pumpKeys(p, WaitKind::key), std::vector<int>{67});
-    EXPECT_EQ(asked, 0);  // the interactive source is asked only once the script is empty
-    EXPECT_TRUE(pumpKeys(p, WaitKind::other).empty());
-    EXPECT_EQ(pumpKeys(p, WaitKind::key), std::vector<int>{89});
+    std::string got;  // the keys each yield delivered; "-" none
+    for (WaitKind why : {WaitKind::other, WaitKind::key, WaitKind::other, WaitKind::key, WaitKind::other, WaitKind::key}) {
+        auto keys = p.window.pump(why, 0).keys;
+        got += keys.empty() ? "-" : std::string(1, static_cast<char>(keys[0]));
+        if (got.size() == 4) {
+            EXPECT_EQ(asked, 0);  // asked only once the script is empty
+        }
+    }
+    EXPECT_EQ(got, "-ABC-Y");
     EXPECT_THROW(p.window.pump(WaitKind::key, 0), KeysExhausted);
-    std::vector<std::string> tokens;
-    for (auto& e : sp.events())
-        if (e.op == "key") tokens.push_back(e.text);
-    EXPECT_EQ(tokens, (std::vector<std::string>{"a", "!b", "c", "y"}));
+    EXPECT_EQ(sp.events()[1].text, "!b");
 }
 
 TEST(ScriptedClock, StartsAtNoonJumpsToDeadlinesStepsOtherwiseAndStopsAHungGame) {
     ScriptedPlatform sp;
     Platform p = sp.platform();
-    auto tod = p.clock.timeOfDay();
-    EXPECT_EQ(tod.hours * 3600 + tod.minutes * 60 + tod.seconds, 12 * 3600);
+    auto secondsOfDay = [&] {
+        auto tod = p.clock.timeOfDay();
+        return tod.hours * 3600 + tod.minutes * 60 + tod.seconds;
+    };
+    EXPECT_EQ(secondsOfDay(), 12 * 3600);
     p.window.pump(WaitKind::other, 0);
     EXPECT_NEAR(p.clock.now(), 0.010, 1e-9);
     p.window.pump(WaitKind::other, 5.5);
     EXPECT_NEAR(p.clock.now(), 5.5, 1e-6);
     p.window.pump(WaitKind::other, 1.0);  // a deadline in the past never moves the clock back
-    EXPECT_GT(p.clock.now(), 5.5);
-    double before = p.clock.now();
-    p.window.pump(WaitKind::other, before + 1e-7);  // a deadline closer than the clock resolves still moves it
-    EXPECT_GT(p.clock.now(), before);
+    EXPECT_NEAR(p.clock.now(), 5.51, 1e-6);
+    p.window.pump(WaitKind::other, p.clock.now() + 1e-7);  // nor one closer than the clock resolves stalls it
+    EXPECT_GT(p.clock.now(), 5.51);
     p.window.pump(WaitKind::other, 3600 + 61.2);
-    tod = p.clock.timeOfDay();
-    EXPECT_EQ(tod.hours * 3600 + tod.minutes * 60 + tod.seconds, 13 * 3600 + 61);
+    EXPECT_EQ(secondsOfDay(), 13 * 3600 + 61);
     sp.setTimeLimit(4000);
     p.window.pump(WaitKind::other, 4001);
     EXPECT_THROW(p.window.pump(WaitKind::other, 0), std::runtime_error);
 }
 
-TEST(ScriptedSpeech, QueueOrderSyncWaitsForEverythingBeforePurgeDiscardsAndRateScales) {
+TEST(ScriptedSpeechAndSound, SyncWaitsForTheQueuePurgeCutsRateScalesAndSoundsLastAsTheirFiles) {
     ScriptedPlatform sp;
     sp.setVoices(3);
     Platform p = sp.platform();
-    p.speech.speak("A", SpeakFlag::async);
-    p.speech.speak("BB", SpeakFlag::async);
+    for (const char* text : {"A", "BB", "long text in progress", "queued"}) p.speech.speak(text, SpeakFlag::async);
     EXPECT_DOUBLE_EQ(p.clock.now(), 0);  // async returns at once
-    p.speech.speak("C", SpeakFlag::sync);
-    EXPECT_NEAR(p.clock.now(), 0.36 + 0.42 + 0.36, 1e-6);
-    EXPECT_EQ(sp.heard(), (std::vector<std::string>{"A", "BB", "C"}));
-
-    p.speech.speak("long text in progress", SpeakFlag::async);
-    p.speech.speak("queued", SpeakFlag::async);
-    p.window.pump(WaitKind::other, 0);
+    p.window.pump(WaitKind::other, 0.8);
     p.speech.speak("", SpeakFlag::purge);
-    EXPECT_EQ(sp.cut(), (std::vector<std::string>{"long text in progress", "queued"}));
-    double t0 = p.clock.now();
-    p.speech.speak("", SpeakFlag::sync);  // an empty sync text waits only for silence
-    EXPECT_DOUBLE_EQ(p.clock.now(), t0);
-    EXPECT_EQ(sp.heard().size(), 3u);
-
     p.speech.setRate(10);
-    p.speech.speak("0123456789", SpeakFlag::sync);
-    EXPECT_NEAR(p.clock.now() - t0, 0.9 / 3, 1e-6);
+    p.speech.speak("0123456789", SpeakFlag::sync);  // 0.9 s at rate 0, a third of it at 10
+    EXPECT_NEAR(p.clock.now(), 1.1, 1e-6);
     p.speech.setRate(-25);  // clamped to -10
-    t0 = p.clock.now();
-    p.speech.speak("0123456789", SpeakFlag::sync);
-    EXPECT_NEAR(p.clock.now() - t0, 0.9 * 3, 1e-6);
+    p.speech.speak("C", SpeakFlag::async);
+    p.speech.speak("", SpeakFlag::sync);  // an empty sync text waits only for what is queued
+    EXPECT_NEAR(p.clock.now(), 1.1 + 0.36 * 3, 1e-6);
+    EXPECT_EQ(sp.heard(), (Lines{"A", "BB", "0123456789", "C"}));
+    EXPECT_EQ(sp.cut(), (Lines{"long text in progress", "queued"}));
     EXPECT_TRUE(p.speech.selectVoice(2));
     EXPECT_FALSE(p.speech.selectVoice(3));
     EXPECT_EQ(sp.voice(), 2);
-}
 
-TEST(ScriptedSound, LengthComesFromTheFileStopKeepsThePositionAndBadFilesAreSilent) {
-    ScriptedPlatform sp;
-    Platform p = sp.platform();
-    std::string dir = dravlen::testing::freshDir();
-    writeWave(dir + "/dravlen7.wav", 22050 * 2);  // two seconds
+    const std::string dir = dravlen::testing::freshDir();
+    std::ofstream(dir + "/dravlen7.wav", std::ios::binary) << dravlen::testing::waveFile(22050, 44100);  // two seconds
+    std::ofstream(dir + "/junk.wav") << "this is not a wave file at all";
     SoundId id = p.sound.load(dir + "/dravlen7.wav");
-    EXPECT_EQ(sp.events().front().sound, 7);
-    EXPECT_EQ(p.sound.frequency(id), 22050);
+    EXPECT_EQ(std::tuple(sp.events().back().sound, p.sound.frequency(id)), std::tuple(7, 22050));
+    auto playingAt = [&](double until) {
+        p.window.pump(WaitKind::other, until);
+        return p.sound.playing(id);
+    };
     p.sound.play(id, false);
-    p.window.pump(WaitKind::other, 1.5);
-    EXPECT_TRUE(p.sound.playing(id));
+    EXPECT_TRUE(playingAt(p.clock.now() + 1.5));
     p.sound.stop(id);
-    p.window.pump(WaitKind::other, 10);
-    EXPECT_FALSE(p.sound.playing(id));
+    EXPECT_FALSE(playingAt(10));
     p.sound.play(id, false);  // continues: half a second is left
-    p.window.pump(WaitKind::other, 10.4);
-    EXPECT_TRUE(p.sound.playing(id));
-    p.window.pump(WaitKind::other, 10.6);
-    EXPECT_FALSE(p.sound.playing(id));
+    EXPECT_TRUE(playingAt(10.4));
+    EXPECT_FALSE(playingAt(10.6));
     p.sound.setPosition(id, 0);
     p.sound.setFrequency(id, 44100);  // twice as fast: one second
     p.sound.play(id, false);
-    p.window.pump(WaitKind::other, 11.5);
-    EXPECT_TRUE(p.sound.playing(id));
-    p.window.pump(WaitKind::other, 11.65);
-    EXPECT_FALSE(p.sound.playing(id));
+    EXPECT_TRUE(playingAt(11.5));
+    EXPECT_FALSE(playingAt(11.65));
     p.sound.play(id, true);  // a loop never ends by itself
-    p.window.pump(WaitKind::other, 100);
-    EXPECT_TRUE(p.sound.playing(id));
-
-    { std::ofstream(dir + "/junk.wav") << "this is not a wave file at all"; }
+    EXPECT_TRUE(playingAt(100));
     for (std::string path : {dir + "/missing.wav", dir + "/junk.wav"}) {
         SoundId bad = p.sound.load(path);
-        EXPECT_NE(bad, 0);
         p.sound.play(bad, true);
-        EXPECT_FALSE(p.sound.playing(bad)) << path;
+        EXPECT_EQ(std::pair(bad != 0, p.sound.playing(bad)), std::pair(true, false)) << path;
     }
 }
 
-TEST(ScriptedEvents, JsonFoldsFadesAndEscapesTexts) {
+TEST(ScriptedEvents, FadesAndGlidesFoldIntoOneLineAndTextsAreEscaped) {
     std::vector<Event> ev;
     auto add = [&](std::string op, int id, long value, std::string text = "", double real = 0) {
-        Event e;
-        e.op = op, e.id = id, e.value = value, e.text = text, e.real = real;
-        ev.push_back(e);
+        ev.push_back(Event{0.25 * static_cast<double>(ev.size()), op, text, id, 0, value, real});
     };
     for (long v : {-1, -2, -3, -4}) add("sound.volume", 3, v);
     add("sound.volume", 4, -5);
-    add("speak", 0, 1, "say \"hi\"\r");
+    add("sound.frequency", 4, 22051);
+    add("sound.frequency", 4, 22052);
+    add("speak", 0, 1, "say \"hi\"\r\x01");
     add("rnd", 0, 0, "", 0.1);
-    std::istringstream lines(eventsToJson(ev));
-    std::string l[4];
-    for (auto& s : l) std::getline(lines, s);
-    EXPECT_NE(l[0].find("\"from\":-1,\"to\":-4,\"steps\":4"), std::string::npos) << l[0];
-    EXPECT_NE(l[1].find("\"id\":4,\"value\":-5"), std::string::npos) << l[1];
-    EXPECT_NE(l[2].find("\"text\":\"say \\\"hi\\\"\\r\",\"flags\":1"), std::string::npos) << l[2];
-    EXPECT_NE(l[3].find("\"value\":0.10000000000000001"), std::string::npos) << l[3];
+    add("key", 0, 13, "!enter");
+    EXPECT_EQ(eventsToJson(ev),
+              "{\"t\":0,\"op\":\"sound.volume\",\"id\":3,\"from\":-1,\"to\":-4,\"steps\":4,\"until\":0.75}\n"
+              "{\"t\":1,\"op\":\"sound.volume\",\"id\":4,\"value\":-5}\n"
+              "{\"t\":1.25,\"op\":\"sound.frequency\",\"id\":4,\"from\":22051,\"to\":22052,\"steps\":2,\"until\":1.5}\n"
+              "{\"t\":1.75,\"op\":\"speak\",\"text\":\"say \\\"hi\\\"\\r\\u0001\",\"flags\":1}\n"
+              "{\"t\":2,\"op\":\"rnd\",\"value\":0.10000000000000001}\n"
+              "{\"t\":2.25,\"op\":\"key\",\"token\":\"!enter\"}\n");
 }

@@ -1,9 +1,9 @@
-// Whole games told as stories: each tests/stories/NAME.keys (a seed and the keys a player pressed)
-// is played on the scripted platform, and what the player heard is compared, line by line, with
-// NAME.story: every spoken text, sound played or stopped, key, draw of the generator and the time
-// it came, then the settings file. A story is read once by a person when it is written; after
-// that any change in what a player hears fails here. DRAVLEN_RETELL=1 rewrites the stories (then
-// read the diff before committing it).
+// Whole games told as stories: each tests/stories/NAME.keys (a seed, the keys a player pressed and
+// optionally the settings an earlier run left) is played on the scripted platform, and what the
+// player heard is compared, line by line, with NAME.story: every spoken text, sound played or
+// stopped, key, draw of the generator and the time it came, then the settings file. A story is
+// read once by a person when it is written; after that any change in what a player hears fails
+// here. DRAVLEN_RETELL=1 rewrites the stories (then read the diff before committing it).
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -17,43 +17,34 @@ namespace dravlen::testing {
 namespace {
 
 namespace fs = std::filesystem;
+using Lines = std::vector<std::string>;
 
-const fs::path kStories = fs::path(DRAVLEN_SOURCE_DIR) / "tests" / "stories";
-
-struct Case {
-    RunOptions options;
-    std::string about;  // the first comment line
-};
-
-Case readCase(const fs::path& file) {
-    Case c;
+// The run a story's .keys file asks for, and its first comment line: what the story covers.
+std::pair<RunOptions, std::string> readCase(const fs::path& file) {
+    RunOptions o;
+    std::string about, line;
     std::ifstream in(file);
-    std::string line;
     while (std::getline(in, line)) {
-        if (line.rfind("#", 0) == 0) {
-            if (c.about.empty()) c.about = line.substr(1);
-            continue;
-        }
         std::istringstream words(line);
         std::string first;
         words >> first;
-        if (first == "seed") {
+        if (line.rfind("#", 0) == 0) {
+            if (about.empty()) about = line.substr(1);
+        } else if (first == "seed") {
             uint32_t s = 0;
             words >> s;
-            c.options.seed = s;
+            o.seed = s;
         } else if (first == "voices") {
-            words >> c.options.voices;
+            words >> o.voices;
+        } else if (first == "settings") {  // a settings file left by an earlier run, a number a line
+            o.dir = freshDir("-" + file.stem().string());
+            std::ofstream cfg(o.dir + "/dravlen.cfg", std::ios::binary);
+            for (std::string n; words >> n;) cfg << " " << n << " \r\n";
         } else {
-            c.options.keys += line + "\n";
+            o.keys += line + "\n";
         }
     }
-    return c;
-}
-
-std::string at(double t) {
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%8.2f ", t);
-    return buf;
+    return {o, about};
 }
 
 // What the player heard, one line per event, with the state a sound had when it started.
@@ -63,81 +54,77 @@ std::string tell(const RunResult& r) {
         long volume = 0, frequency = 0, pan = 0;
     };
     std::map<int, Buffer> buffers;
-    std::ostringstream out;
+    std::string out;
+    auto put = [&out](double t, const std::string& what) {
+        char at[32];
+        std::snprintf(at, sizeof at, "%8.2f ", t);
+        out += at + what + "\n";
+    };
+    auto text = [](long v) { return std::to_string(v); };
     for (const auto& e : r.events) {
         Buffer& b = buffers[e.id];
-        if (e.op == "sound.load") {
+        const std::string& op = e.op;
+        if (op == "sound.load") {
             b = Buffer{e.sound};
-        } else if (e.op == "sound.volume") {
-            b.volume = e.value;
-        } else if (e.op == "sound.frequency") {
-            b.frequency = e.value;
-        } else if (e.op == "sound.pan") {
-            b.pan = e.value;
-        } else if (e.op == "sound.play") {
-            out << at(e.t) << "play " << b.sound << (e.value ? " looped" : "") << " volume " << b.volume
-                << " pan " << b.pan << (b.frequency ? " frequency " + std::to_string(b.frequency) : "") << "\n";
-        } else if (e.op == "sound.stop") {
-            out << at(e.t) << "stop " << b.sound << "\n";
-        } else if (e.op == "speak") {
-            if (!e.text.empty()) out << at(e.t) << "say \"" << e.text << "\"\n";
-        } else if (e.op == "key") {
-            out << at(e.t) << "key " << e.text << "\n";
-        } else if (e.op == "rnd") {
-            char buf[32];
-            std::snprintf(buf, sizeof buf, "%.6f", e.real);
-            out << at(e.t) << "draw " << buf << "\n";
-        } else if (e.op == "rate" || e.op == "volume" || e.op == "voice") {
-            out << at(e.t) << "voice " << e.op << " " << e.value << "\n";
-        } else if (e.op == "beep" || e.op == "message" || e.op == "launch" || e.op == "exit") {
-            out << at(e.t) << e.op << (e.text.empty() ? "" : " \"" + e.text + "\"")
-                << (e.op == "exit" ? " " + std::to_string(e.value) : "") << "\n";
+        } else if (op == "sound.volume" || op == "sound.frequency" || op == "sound.pan") {
+            (op == "sound.volume" ? b.volume : op == "sound.pan" ? b.pan : b.frequency) = e.value;
+        } else if (op == "sound.play") {
+            put(e.t, "play " + text(b.sound) + (e.value ? " looped" : "") + " volume " + text(b.volume) + " pan " +
+                         text(b.pan) + (b.frequency ? " frequency " + text(b.frequency) : ""));
+        } else if (op == "sound.stop") {
+            put(e.t, "stop " + text(b.sound));
+        } else if (op == "speak" && !e.text.empty()) {
+            put(e.t, "say \"" + e.text + "\"");
+        } else if (op == "key") {
+            put(e.t, "key " + e.text);
+        } else if (op == "rnd") {
+            char draw[32];
+            std::snprintf(draw, sizeof draw, "draw %.6f", e.real);
+            put(e.t, draw);
+        } else if (op == "rate" || op == "volume" || op == "voice") {
+            put(e.t, "voice " + op + " " + text(e.value));
+        } else if (op == "beep" || op == "message" || op == "launch" || op == "exit") {
+            put(e.t, op + (e.text.empty() ? "" : " \"" + e.text + "\"") + (op == "exit" ? " " + text(e.value) : ""));
         }
     }
-    out << "ended " << (r.status == 0 ? "by the game" : "with the keys run out") << "\n";
+    out += std::string("ended ") + (r.status == 0 ? "by the game" : "with the keys run out") + "\n";
     std::ifstream settings(r.dir + "/dravlen.cfg");
-    std::string line;
-    while (std::getline(settings, line)) out << "settings " << line << "\n";
-    return out.str();
+    for (std::string line; std::getline(settings, line);) out += "settings " + line + "\n";
+    return out;
 }
 
-std::vector<std::string> splitLines(const std::string& s) {
-    std::vector<std::string> out;
-    std::istringstream in(s);
-    std::string line;
-    while (std::getline(in, line)) out.push_back(line);
+Lines linesOf(std::istream&& in) {
+    Lines out;
+    for (std::string line; std::getline(in, line);) out.push_back(line);
     return out;
 }
 
 TEST(Stories, EveryStoryIsHeardAsWritten) {
+    const fs::path stories = fs::path(DRAVLEN_SOURCE_DIR) / "tests" / "stories";
     std::vector<fs::path> cases;
-    for (const auto& entry : fs::directory_iterator(kStories))
+    for (const auto& entry : fs::directory_iterator(stories))
         if (entry.path().extension() == ".keys") cases.push_back(entry.path());
     std::sort(cases.begin(), cases.end());
-    ASSERT_FALSE(cases.empty()) << "no stories in " << kStories;
-    const bool retell = std::getenv("DRAVLEN_RETELL") != nullptr;
+    ASSERT_FALSE(cases.empty()) << "no stories in " << stories;
     for (const auto& keys : cases) {
-        const Case c = readCase(keys);
-        SCOPED_TRACE(keys.filename().string() + ":" + c.about);
-        const std::string heard = tell(runScript(c.options));
+        const auto [options, about] = readCase(keys);
+        SCOPED_TRACE(keys.filename().string() + ":" + about);
+        const std::string heard = tell(runScript(options));
         fs::path storyFile = keys;
         storyFile.replace_extension(".story");
-        if (retell) {
+        if (std::getenv("DRAVLEN_RETELL")) {
             std::ofstream(storyFile) << heard;
             continue;
         }
-        std::ifstream in(storyFile);
-        ASSERT_TRUE(in) << "no " << storyFile << ": run with DRAVLEN_RETELL=1 and read what it wrote";
-        std::ostringstream written;
-        written << in.rdbuf();
-        const auto want = splitLines(written.str()), got = splitLines(heard);
+        ASSERT_TRUE(fs::exists(storyFile)) << "no " << storyFile << ": run with DRAVLEN_RETELL=1 and read what it wrote";
+        const Lines want = linesOf(std::ifstream(storyFile)), got = linesOf(std::istringstream(heard));
         size_t i = 0;
         while (i < want.size() && i < got.size() && want[i] == got[i]) ++i;
         if (i < want.size() || i < got.size()) {
-            std::ostringstream context;
-            for (size_t k = i >= 3 ? i - 3 : 0; k < i; ++k) context << "  " << want[k] << "\n";
+            std::string context;
+            for (size_t k = i >= 3 ? i - 3 : 0; k < i; ++k) context += "  " + want[k] + "\n";
             ADD_FAILURE() << storyFile.filename().string() << " line " << i + 1 << " differs\n"
-                          << context.str() << "written: " << (i < want.size() ? want[i] : "(end)") << "\n"
+                          << context << "written: " << (i < want.size() ? want[i] : "(end)") << "\n"
                           << "heard:   " << (i < got.size() ? got[i] : "(end)");
         }
     }
