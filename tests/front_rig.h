@@ -30,7 +30,9 @@ using Longs = std::vector<long>;
 // A silent 16-bit mono wave file of `frames` frames at `rate`, its fmt chunk saying it has `fmtSize` bytes.
 inline std::string waveFile(uint32_t rate, uint32_t frames, uint32_t fmtSize = 16) {
     auto le32 = [](uint32_t v) {
-        return std::string{static_cast<char>(v), static_cast<char>(v >> 8), static_cast<char>(v >> 16), static_cast<char>(v >> 24)};
+        std::string bytes(4, '\0');
+        for (int i = 0; i < 4; ++i) bytes[i] = static_cast<char>(v >> (8 * i));
+        return bytes;
     };
     return "RIFF" + le32(36 + frames * 2) + "WAVEfmt " + le32(fmtSize) + le32(0x10001) + le32(rate) + le32(rate * 2) +
            le32(0x100002) + "data" + le32(frames * 2) + std::string(frames * 2, '\0');

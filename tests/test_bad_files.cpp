@@ -33,7 +33,8 @@ constexpr size_t kGiB = size_t{1} << 30;
 
 TEST(BadFiles, NamedPipesWhereFilesAreExpectedAreRefusedAtOnce) {
     const std::string settings = freshDir("-pipes"), cwd = freshDir("-pipes-cwd"), program = freshDir("-pipes-program");
-    for (const std::string& p : {settings + "/dravlen.cfg", settings + "/dravlog.txt", cwd + "/dravlen.cfg", program + "/dravlen1.wav"})
+    for (const std::string& p :
+         {settings + "/dravlen.cfg", settings + "/dravlog.txt", cwd + "/dravlen.cfg", program + "/dravlen1.wav"})
         ASSERT_EQ(mkfifo(p.c_str(), 0644), 0) << p;
     EXPECT_TRUE(endsWell(4 * kGiB, [&] {
         scripted::ScriptedPlatform sp;

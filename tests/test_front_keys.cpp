@@ -65,7 +65,8 @@ TEST(FrontEntry, GetterCollectsEchoesOnlyPrintableKeysFasterAndStartsOver) {
         for (auto& s : r.spoken(SpeakFlag::async))
             if (s.size() == 1) echoes += s;
         auto rates = r.values("rate");  // every echo at the rate + 5, then back
-        EXPECT_EQ(std::tuple(r.f.r, echoes, std::count(r.echoed.begin(), r.echoed.end(), " How many? "), r.echoed.back()),
+        const auto asked = std::count(r.echoed.begin(), r.echoed.end(), " How many? ");
+        EXPECT_EQ(std::tuple(r.f.r, echoes, asked, r.echoed.back()),
                   std::tuple(c.r, c.echoes, c.asked, c.r == "40000" ? " comma " : " How many? ")) << c.keys;
         EXPECT_EQ(std::count(rates.begin(), rates.end(), 5) * 2, static_cast<long>(rates.size())) << c.keys;
         EXPECT_EQ(r.sp.rate(), 0) << c.keys;

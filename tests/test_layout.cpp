@@ -32,17 +32,19 @@ Lines layoutFaults(const Lines& order, const std::vector<Include>& includes, con
     for (const Include& inc : includes) {
         const std::string& to = inc.target;
         if (inc.angled) {  // only the desktop platform may use the libraries behind it
-            const std::regex library("(SDL|AL/|al\\.h|alc\\.h|alext\\.h|efx\\.h|sndfile|espeak|libspeechd|speech-dispatcher/|X11/).*");
+            const std::regex library(
+                "(SDL|AL/|al\\.h|alc\\.h|alext\\.h|efx\\.h|sndfile|espeak|libspeechd|speech-dispatcher/|X11/).*");
             if (std::regex_match(to, library) && inc.file.rfind("platform/desktop/", 0) != 0)
                 faults.push_back(inc.file + ": includes the library header <" + to + ">");
         } else if (rank(to) == none) {
             faults.push_back(inc.file + ": includes \"" + to + "\" from a room not in the order");
         } else if (rank(to) < rank(inc.file)) {
-            faults.push_back(inc.file + ": includes \"" + to + "\", which runs up from '" + roomOf(inc.file) + "' to '" +
-                             roomOf(to) + "'");
+            faults.push_back(inc.file + ": includes \"" + to + "\", which runs up from '" + roomOf(inc.file) +
+                             "' to '" + roomOf(to) + "'");
         }
         const bool concrete = to.rfind("platform/desktop/", 0) == 0 || to.rfind("platform/scripted/", 0) == 0;
-        if (concrete && roomOf(inc.file) != "platform" && inc.file != "app/main_desktop.cpp" && inc.file != "app/main_script.cpp")
+        const bool wiring = inc.file == "app/main_desktop.cpp" || inc.file == "app/main_script.cpp";
+        if (concrete && roomOf(inc.file) != "platform" && !wiring)
             faults.push_back(inc.file + ": includes the concrete platform \"" + to + "\"");
     }
     return faults;
@@ -57,7 +59,8 @@ TEST(Layout, EveryIncludeRunsDownTheOrderOfRooms) {
     for (std::string line; order.size() < 3 && std::getline(readme, line);) {
         order.clear();
         if (line.find("→") != std::string::npos)
-            for (std::sregex_iterator it(line.begin(), line.end(), room), end; it != end; ++it) order.push_back((*it)[1]);
+            for (std::sregex_iterator it(line.begin(), line.end(), room), end; it != end; ++it)
+                order.push_back((*it)[1]);
     }
     ASSERT_EQ(order, (Lines{"app", "road", "stops", "dialogue", "frontend", "world", "platform"}))
         << "the README's layout section must state the order of rooms on one line";

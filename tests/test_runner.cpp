@@ -20,7 +20,8 @@ struct Outcome {
 
 // Runs dravlen-script in `dir` with the given arguments (already shell-quoted where needed).
 Outcome runner(const std::string& args, const std::string& dir, const std::string& input = "/dev/null") {
-    const std::string cmd = "cd '" + dir + "' && '" DRAVLEN_BUILD_DIR "/dravlen-script' " + args + " <'" + input + "' 2>&1";
+    const std::string cmd =
+        "cd '" + dir + "' && '" DRAVLEN_BUILD_DIR "/dravlen-script' " + args + " <'" + input + "' 2>&1";
     Outcome o;
     FILE* p = popen(cmd.c_str(), "r");
     char buf[4096];
@@ -38,17 +39,20 @@ TEST(Runner, UsageErrorsSayWhatIsWrongAndExitWithTwoAndHelpWithZero) {
         {"--bogus", "unknown argument --bogus"}, {"--seed", "--seed needs a whole number"},
         {"--seed x1", "--seed needs a whole number"}, {"--keys", "--keys needs the tokens, or - for standard input"},
         {"--keys \"a nope\"", "unknown key token nope"}, {"--voices -1", "--voices needs a count from 0"},
-        {"--keys-file", "--keys-file needs a file"}, {"--keys-file /nonexistent/keys", "cannot read the keys file /nonexistent/keys"},
+        {"--keys-file", "--keys-file needs a file"},
+        {"--keys-file /nonexistent/keys", "cannot read the keys file /nonexistent/keys"},
         {"--keys a --keys-file /dev/null", "give the keys only once"}, {"--dir", "--dir needs a folder"},
         {"--events", "--events needs a file"}};
     for (auto [args, message] : cases) {
         Outcome o = runner(args, d);
         EXPECT_EQ(o.status, 2) << args << "\n" << o.out;
-        EXPECT_EQ(o.out.rfind("dravlen-script: " + std::string(message) + "\nusage: dravlen-script [--seed N]", 0), 0u) << o.out;
+        const std::string said = "dravlen-script: " + std::string(message) + "\nusage: dravlen-script [--seed N]";
+        EXPECT_EQ(o.out.rfind(said, 0), 0u) << o.out;
     }
     Outcome help = runner("--help", d);
     EXPECT_EQ(help.status, 0);
-    for (const char* phrase : {"Runs the whole game headless on a virtual clock.", "a leading ! delivers the key at the very next yield",
+    for (const char* phrase : {"Runs the whole game headless on a virtual clock.",
+                               "a leading ! delivers the key at the very next yield",
                                "Exit status: 0 the game came to its end; 3 the keys ran out; 2 usage error."})
         EXPECT_NE(help.out.find(phrase), std::string::npos) << phrase;
     EXPECT_TRUE(std::filesystem::is_empty(d));  // nothing of the game ran
@@ -64,8 +68,10 @@ TEST(Runner, KeysFromAFileAndEveryEventStreamedToTheEventsFile) {
     EXPECT_EQ(Lines(ev.begin(), ev.begin() + 6),
               (Lines{"{\"t\":0,\"op\":\"voice\",\"value\":0}", "{\"t\":0,\"op\":\"rate\",\"value\":0}",
                      "{\"t\":0,\"op\":\"volume\",\"value\":90}",
-                     "{\"t\":0,\"op\":\"sound.load\",\"id\":1,\"sound\":20,\"file\":\"" DRAVLEN_BUILD_DIR "/dravlen20.wav\"}",
-                     "{\"t\":0,\"op\":\"sound.position\",\"id\":1,\"value\":0}", "{\"t\":0,\"op\":\"sound.volume\",\"id\":1,\"value\":0}"}));
+                     "{\"t\":0,\"op\":\"sound.load\",\"id\":1,\"sound\":20,"
+                     "\"file\":\"" DRAVLEN_BUILD_DIR "/dravlen20.wav\"}",
+                     "{\"t\":0,\"op\":\"sound.position\",\"id\":1,\"value\":0}",
+                     "{\"t\":0,\"op\":\"sound.volume\",\"id\":1,\"value\":0}"}));
     EXPECT_EQ(ev.back(), "{\"t\":" + ev.back().substr(5, ev.back().find(',') - 5) + ",\"op\":\"exit\",\"status\":0}");
     std::string all;
     double last = 0;
@@ -76,7 +82,8 @@ TEST(Runner, KeysFromAFileAndEveryEventStreamedToTheEventsFile) {
         last = t;
     }
     for (const char* part : {"\"op\":\"key\",\"token\":\"esc\"", "\"text\":\" exit game? \",\"flags\":1",
-                             "\"op\":\"sound.load\",\"id\":3,\"sound\":46,", "\"op\":\"sound.pan\",\"id\":3,\"value\":0}"})
+                             "\"op\":\"sound.load\",\"id\":3,\"sound\":46,",
+                             "\"op\":\"sound.pan\",\"id\":3,\"value\":0}"})
         EXPECT_NE(all.find(part), std::string::npos) << part;
     EXPECT_EQ(readLines(d + "/dravlen.cfg").size(), 4u);
 }

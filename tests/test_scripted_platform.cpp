@@ -10,14 +10,16 @@ using dravlen::testing::Lines;
 
 TEST(ScriptedTokens, EveryTokenOfTheContractMapsToItsKeyCode) {
     std::istringstream cases("a 65 z 90 0 48 9 57 kp0 96 kp9 105 enter 13 esc 27 up 38 down 40 left 37 right 39 "
-                             "space 32 bksp 8 tab 9 shift 16 ctrl 17 alt 18 comma 188 period 190 f1 112 f12 123 !f5 116");
+                             "space 32 bksp 8 tab 9 shift 16 ctrl 17 alt 18 comma 188 period 190 f1 112 f12 123 "
+                             "!f5 116");
     std::string token;
     for (int code; cases >> token >> code;) {
         auto k = parseToken(token);
         ASSERT_TRUE(k) << token;
         EXPECT_EQ(std::tuple(k->code, k->immediate), std::tuple(code, token[0] == '!')) << token;
     }
-    for (const char* bad : {"A", "f0", "f13", "kp10", "return", "", "!", "f01", "ab"}) EXPECT_FALSE(parseToken(bad)) << bad;
+    for (const char* bad : {"A", "f0", "f13", "kp10", "return", "", "!", "f01", "ab"})
+        EXPECT_FALSE(parseToken(bad)) << bad;
     EXPECT_FALSE(parseTokens("a b nope c", &token));
     EXPECT_EQ(token, "nope");
     EXPECT_EQ(parseTokens(" a\n\tb  enter\n")->size(), 3u);
@@ -30,7 +32,8 @@ TEST(ScriptedKeys, PlainKeysWaitForAKeyWaitBangKeysComeAtTheNextYieldThenMoreOrT
     sp.moreKeys = [&]() -> std::optional<std::vector<Key>> { return ++asked == 1 ? parseTokens("y") : std::nullopt; };
     sp.addKeys("a !b c");
     std::string got;  // the keys each yield delivered; "-" none
-    for (WaitKind why : {WaitKind::other, WaitKind::key, WaitKind::other, WaitKind::key, WaitKind::other, WaitKind::key}) {
+    const WaitKind other = WaitKind::other, key = WaitKind::key;
+    for (WaitKind why : {other, key, other, key, other, key}) {
         auto keys = p.window.pump(why, 0).keys;
         got += keys.empty() ? "-" : std::string(1, static_cast<char>(keys[0]));
         if (got.size() == 4) {

@@ -116,7 +116,7 @@ TEST(Stories, EveryStoryIsHeardAsWritten) {
             std::ofstream(storyFile) << heard;
             continue;
         }
-        ASSERT_TRUE(fs::exists(storyFile)) << "no " << storyFile << ": run with DRAVLEN_RETELL=1 and read what it wrote";
+        ASSERT_TRUE(fs::exists(storyFile)) << "no " << storyFile << ": run with DRAVLEN_RETELL=1, read what it wrote";
         const Lines want = linesOf(std::ifstream(storyFile)), got = linesOf(std::istringstream(heard));
         size_t i = 0;
         while (i < want.size() && i < got.size() && want[i] == got[i]) ++i;
