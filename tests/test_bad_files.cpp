@@ -45,7 +45,9 @@ TEST(BadFiles, NamedPipesWhereFilesAreExpectedAreRefusedAtOnce) {
         Platform p = sp.platform();
         runGame(p, {});
     }));
-    // The settings were saved all the same: the pipe by that name gave way to the new file.
+    // The settings were saved all the same: the pipe by that name gave way to the new file
+    // (reading it while it is still a pipe would hang this test).
+    ASSERT_TRUE(fs::is_regular_file(settings + "/dravlen.cfg"));
     EXPECT_EQ(readLines(settings + "/dravlen.cfg").size(), 4u);
     EXPECT_TRUE(fs::is_fifo(settings + "/dravlog.txt"));  // left alone, never opened
 }

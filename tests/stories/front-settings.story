@@ -1,7 +1,7 @@
     0.00 voice voice 1
     0.00 voice rate 3
     0.00 voice volume 50
-    0.02 play 1 volume -700 pan 0 frequency 22051
+    0.02 play 1 volume -100 pan 0 frequency 22051
     5.71 stop 1
     5.71 say "Dravlen. version 3"
     5.71 say " By Brannock "
@@ -39,16 +39,16 @@
     6.47 key f1
     6.49 say " use the up and down arrow keys to raise and lower the volume of the voice.   Press enter when you have the volume set the way that you want it. "
     6.52 key enter
-    6.54 play 30 volume -700 pan 0 frequency 22051
+    6.54 play 30 volume -100 pan 0 frequency 22051
     9.55 stop 30
     9.55 say " use the up and down arrow keys to adjust the volume of the sounds.   Press enter when you have the volume set the way that you want it. "
     9.58 key up
-    9.58 say " louder "
+    9.58 say " maximum "
     9.59 key !down
-    9.80 play 30 volume -700 pan 0 frequency 22051
+    9.80 play 30 volume -100 pan 0 frequency 22051
     9.80 stop 30
     9.80 say " quieter "
-   10.03 play 30 volume -600 pan 0 frequency 22051
+   10.03 play 30 volume 0 pan 0 frequency 22051
    12.13 stop 30
    12.16 key enter
    12.16 stop 30
@@ -78,4 +78,4 @@ ended by the game
 settings  2 
 settings  4 
 settings  45 
-settings -700 
+settings -100 
