@@ -71,7 +71,8 @@ def mutate(line, kind, rng):
 
 def run(cmd, timeout):
     try:
-        return subprocess.run(cmd, cwd=ROOT, shell=True, capture_output=True, text=True, timeout=timeout).returncode
+        return subprocess.run(cmd, cwd=ROOT, shell=True, capture_output=True, text=True, errors="replace",
+                              timeout=timeout).returncode
     except subprocess.TimeoutExpired:
         return -1
 
