@@ -88,9 +88,10 @@ public:
         if (pid_ <= 0) return;
         signal(sig);
         signal(SIGCONT);
-        for (int i = 0; i < 300 && waitpid(pid_, nullptr, WNOHANG) == 0; ++i) std::this_thread::sleep_for(10ms);
-        signal(SIGKILL);
-        waitpid(pid_, nullptr, 0);
+        for (int i = 0; waitpid(pid_, nullptr, WNOHANG) == 0; ++i) {
+            if (i == 300) signal(SIGKILL);  // three seconds: it would not leave
+            std::this_thread::sleep_for(10ms);
+        }
         pid_ = -1;
     }
     std::string socket() const { return dir / "speechd.sock"; }
