@@ -1,8 +1,11 @@
 // The sound device and the speech engine on the real OpenAL mixing path, recorded through a loopback output.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <functional>
+#include <set>
 #include <thread>
 
 #include "platform/desktop/audio.h"
@@ -16,17 +19,9 @@ using Texts = std::vector<std::string>;
 
 constexpr int rate = 44100;  // the recorder's rate: a file at this rate and pitch 1 is copied exactly
 
-// Out-of-range values as a hand-edited settings file might hold them; the mix checks the rest.
-TEST(AudioUnits, OutOfRangeValuesAreClamped) {
-    EXPECT_EQ(gainFromHundredthsDb(5000), 1.0f);  // never above full scale
-    EXPECT_NEAR(gainFromHundredthsDb(-30000), 1e-5f, 1e-9f);
-    EXPECT_NEAR(panGains(-40000).right, 1e-5f, 1e-9f);
-    EXPECT_NEAR(panGains(40000).left, 1e-5f, 1e-9f);
-    // A frequency of 0 or less is the file's own rate; any other is kept in 100..200000 Hz.
-    const int hertz[][3] = {{22051, 22050, 22051}, {0, 22050, 22050}, {-5, 11025, 11025}, {20, 22050, 100},
-                            {900000, 22050, 200000}};
-    for (auto& h : hertz) EXPECT_EQ(clampFrequency(h[0], h[1]), h[2]) << h[0];
-    // The game's speech rate: 0 is espeak-ng's normal speed, the ends of its range stand for +-10.
+// The game's speech rate in espeak-ng's words a minute: 0 is its normal speed, the ends of its
+// range stand for +-10, and beyond them (a hand-edited settings file) is clamped.
+TEST(AudioUnits, SpeechRatesSpanEspeaksRange) {
     const std::pair<int, int> wpm[] = {{0, 175}, {10, 450}, {25, 450}, {-10, 80}, {-99, 80}};
     for (auto [r, words] : wpm) EXPECT_EQ(wordsPerMinute(r), words) << r;
     for (int r = -10; r < 10; ++r) EXPECT_LT(wordsPerMinute(r), wordsPerMinute(r + 1)) << r;
@@ -47,19 +42,15 @@ protected:
         speech = makeSpeechEngine(*output, &error);
         ASSERT_GT(speech->voiceCount(), 0) << error;
     }
-    SoundId load(const std::string& name, int fileRate, size_t frames, double (*sample)(double frame, int fileRate)) {
+    SoundId load(int fileRate, size_t frames, const std::function<double(double frame, int fileRate)>& sample) {
         std::vector<int16_t> s(frames);
         for (size_t i = 0; i < frames; ++i) s[i] = int16_t(sample(double(i), fileRate));
-        return sound->load(testing::writeWave(scratch / name, fileRate, s));
+        return sound->load(testing::writeWave(scratch / std::to_string(++files) + ".wav", fileRate, s));
     }
-    // A whole number of cycles of a 441 Hz sine at 16000 of 32767, so that it loops cleanly.
-    SoundId sine(int fileRate, int cycles) {
-        auto sample = [](double i, int r) { return 16000 * std::sin(2 * M_PI * 441 * i / r); };
-        return load("sine.wav", fileRate, size_t(cycles * fileRate / 441), sample);
-    }
-    // Frame i holds i / 4, so what is mixed tells the play position.
-    SoundId ramp(double seconds) {
-        return load("ramp.wav", rate, size_t(seconds * rate), [](double i, int) { return i / 4; });
+    // A whole number of cycles of a 441 Hz sine at `level` of full scale, so that it loops cleanly.
+    SoundId sine(int fileRate, int cycles, double level = 16000.0 / 32767) {
+        auto sample = [=](double i, int r) { return level * 32767 * std::sin(2 * M_PI * 441 * i / r); };
+        return load(fileRate, size_t(cycles * fileRate / 441), sample);
     }
     size_t framesNow() { return output->recorded().size() / 2; }
     // One side (0 left, 1 right) of what was mixed from frame `from` on.
@@ -69,8 +60,8 @@ protected:
         for (size_t f = from; 2 * f + 1 < rec.size(); ++f) out.push_back(rec[2 * f + size_t(channel)]);
         return out;
     }
-    // The position a ramp had when sound began after `from`, read a twentieth of a second later
-    // (a buffer resumed after a stop fades in over one mixing period).
+    // The position a ramp (frame i holds i / 4) had when sound began after `from`, read a
+    // twentieth of a second later (a buffer resumed after a stop fades in over one mixing period).
     float positionAfter(size_t from) {
         auto left = side(0, from);
         size_t first = 0;
@@ -93,6 +84,7 @@ protected:
     }
 
     testing::ScratchFolder scratch;
+    int files = 0;
     std::unique_ptr<AudioOutput> output;
     std::unique_ptr<DesktopSound> sound;  // these go before the output they play on
     std::unique_ptr<DesktopSpeech> speech;
@@ -129,8 +121,26 @@ TEST_F(AudioTest, VolumePanAndFrequencyReachTheMixAndALoopGoesOn) {
     }
 }
 
+// Sounds that overlap (speech over the engine loop, a passing truck over both) are summed by
+// OpenAL, and the sum must stay within full scale however loud, while a lone sound keeps its level.
+TEST_F(AudioTest, OverlappingSoundsStayWithinFullScale) {
+    const float level = 0.891f;  // the sound pack's own peak, -1 dBFS
+    SoundId loops[] = {sine(22050, 441, level), sine(22050, 441, level), sine(22050, 441, level)};
+    for (int n : {1, 3}) {  // three in phase would sum to 2.7
+        sound->setPosition(loops[0], 0);
+        size_t from = framesNow();
+        for (int i = 0; i < n; ++i) sound->play(loops[i], true);
+        std::this_thread::sleep_for(600ms);
+        for (int i = 0; i < n; ++i) sound->stop(loops[i]);
+        float mixed = std::max(peak(side(0, from)), peak(side(1, from)));
+        if (n == 1) EXPECT_NEAR(mixed, level, 0.02f) << "a lone sound was turned down";
+        else EXPECT_TRUE(mixed <= 1.0f && mixed > 0.5f) << mixed << ": the mix went past full scale";
+        std::this_thread::sleep_for(100ms);
+    }
+}
+
 TEST_F(AudioTest, StopKeepsThePositionAndPlayContinues) {
-    SoundId id = ramp(2.0);
+    SoundId id = load(rate, 2 * rate, [](double i, int) { return i / 4; });
     sound->play(id, false);
     std::this_thread::sleep_for(300ms);
     size_t stoppedAt = framesNow();
@@ -183,12 +193,26 @@ TEST_F(AudioTest, MissingCorruptAndEmptyFilesGiveBuffersThatDoNothing) {
     EXPECT_FALSE(sound->playing(once));
 }
 
-TEST_F(AudioTest, VoicesAreAStableEnglishList) {
+TEST_F(AudioTest, VoicesAreAStableEnglishListAndTheFirstSpeaksBeforeAnyIsChosen) {
+    // How much of a line is sound: the same for one voice (its synthesis does not vary), not for two.
+    auto loudFrames = [&] {
+        size_t from = framesNow();
+        speech->speak("How fast do you wish to go?", SpeakFlag::sync);
+        auto left = side(0, from);
+        return double(std::count_if(left.begin(), left.end(), [](float x) { return std::fabs(x) > 0.003f; }));
+    };
+    double first = loudFrames();
     int n = speech->voiceCount();
+    EXPECT_TRUE(speech->selectVoice(n - 1) && !speech->selectVoice(n) && !speech->selectVoice(-1));
+    double other = loudFrames();
+    EXPECT_TRUE(speech->selectVoice(0));
+    EXPECT_NEAR(loudFrames(), first, first * 0.01);
+    EXPECT_GT(std::fabs(other - first), first * 0.03) << "the measure does not tell two voices apart";
     EXPECT_LE(n, 24);
     EXPECT_EQ(speech->voiceName(0), "English (America)");
-    for (int i = 0; i < n; ++i) EXPECT_NE(speech->voiceName(i).find("English"), std::string::npos) << i;
-    EXPECT_TRUE(speech->selectVoice(n - 1) && !speech->selectVoice(n) && !speech->selectVoice(-1));
+    std::set<std::string> names;
+    for (int i = 0; i < n; ++i) EXPECT_TRUE(names.insert(speech->voiceName(i)).second) << "twice: " << speech->voiceName(i);
+    for (const auto& name : names) EXPECT_EQ(name.rfind("English", 0), 0u) << name;
     EXPECT_EQ(speech->voiceName(n), "");
     std::string error, last = speech->voiceName(n - 1);
     speech = makeSpeechEngine(*output, &error);  // a new engine lists the same voices

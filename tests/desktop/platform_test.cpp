@@ -43,8 +43,7 @@ TEST(DesktopPlatform, KeysAndCloseArriveAndWaitsSleep) {
     double start = p.clock.now(), cpu = double(std::clock()) / CLOCKS_PER_SEC;
     while (p.clock.now() < start + 0.5) p.window.pump(WaitKind::key, start + 0.5);
     double waited = p.clock.now() - start;
-    EXPECT_GE(waited, 0.5);
-    EXPECT_LT(waited, 0.6);
+    EXPECT_TRUE(waited >= 0.5 && waited < 0.6) << waited;
     EXPECT_LT((double(std::clock()) / CLOCKS_PER_SEC - cpu) / waited, 0.25);
     pushKey(SDLK_RETURN, SDL_SCANCODE_RETURN);
     start = p.clock.now();
@@ -71,7 +70,7 @@ TEST(NoSoundDevice, CreateFailsWithAClearMessage) {
     EXPECT_EQ(std::system(child.c_str()), 0) << "the child's test failed: " << child;
 }
 
-TEST(SystemPaths, SettingsFolderInDocumentsElseTheCurrentFolder) {
+TEST(SystemPaths, SettingsInDocumentsElseTheCurrentFolderAndSoundsBesideTheProgramElseInShare) {
     testing::ScratchFolder scratch;
     std::string home = scratch / "home", config = home + "/.config", cwd = scratch / "work";
     for (const std::string& d : {config, cwd, home + "/Dokumente", home + "/Documents"}) fs::create_directories(d);
@@ -91,10 +90,7 @@ TEST(SystemPaths, SettingsFolderInDocumentsElseTheCurrentFolder) {
         EXPECT_EQ(settingsFolderIn("", "", scratch / "locked"), "");
     }
     EXPECT_TRUE(fs::equivalent(programFolder(), DRAVLEN_BUILD_DIR));
-}
 
-TEST(SystemPaths, SoundsBesideTheProgramFirstThenInShareDravlen) {
-    testing::ScratchFolder scratch;
     std::string bin = scratch / "bin", share = scratch / "share/dravlen";
     fs::create_directories(bin);
     fs::create_directories(share);
@@ -117,14 +113,11 @@ TEST(SystemPaths, LaunchIsDetachedWithoutAShellAndReportsFailures) {
     for (int i = 0; i < 200 && !fs::exists(marker); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(9));
     long sid = 0;
     std::ifstream(marker) >> sid;
-    EXPECT_GT(sid, 0);
-    EXPECT_NE(sid, long(getsid(0)));
+    EXPECT_TRUE(sid > 0 && sid != long(getsid(0))) << sid;
     // Missing, not executable, executable but no program, a command line for a shell: not started, and said so.
-    EXPECT_FALSE(launchDetached(scratch / "missing"));
-    EXPECT_FALSE(launchDetached(junk));
+    EXPECT_FALSE(launchDetached(scratch / "missing") || launchDetached(junk));
     chmod(junk.c_str(), 0755);
-    EXPECT_FALSE(launchDetached(junk));
-    EXPECT_FALSE(launchDetached("true; touch " + marker + "2"));
+    EXPECT_FALSE(launchDetached(junk) || launchDetached("true; touch " + marker + "2"));
     EXPECT_FALSE(fs::exists(marker + "2"));
 }
 

@@ -11,14 +11,6 @@ import array, os, shutil, subprocess, sys, tempfile
 sys.path.insert(0, os.path.dirname(__file__))
 import realgame as rg
 
-failures = []
-
-
-def check(ok, what):
-    print(("ok    " if ok else "FAIL  ") + what, flush=True)
-    if not ok:
-        failures.append(what)
-
 
 def envelope(x, rate, step_s=0.05):
     n = int(rate * step_s)
@@ -40,34 +32,37 @@ def main():
     prefix = tempfile.mkdtemp(prefix="dravlen-prefix-")
     try:
         r = subprocess.run(["cmake", "--install", build, "--prefix", prefix], capture_output=True, text=True)
-        check(r.returncode == 0, "cmake --install succeeds" + ("" if r.returncode == 0 else ": " + r.stderr))
+        rg.check(r.returncode == 0, "cmake --install succeeds" + ("" if r.returncode == 0 else ": " + r.stderr))
         exe = os.path.join(prefix, "bin", "dravlen")
         sounds = sorted(os.listdir(os.path.join(prefix, "share", "dravlen")))
         wanted = sorted(f"dravlen{n}.wav" for n in range(1, 47) if n != 42)
-        check(os.access(exe, os.X_OK), "PREFIX/bin/dravlen is installed")
-        check(sounds == wanted, f"PREFIX/share/dravlen holds the sound pack, 1 to 46 without 42 ({len(sounds)} files)")
+        rg.check(os.access(exe, os.X_OK), "PREFIX/bin/dravlen is installed")
+        rg.check(sounds == wanted, f"PREFIX/share/dravlen holds the sound pack, 1 to 46 without 42 ({len(sounds)} files)")
         entry = open(os.path.join(prefix, "share", "applications", "dravlen.desktop")).read()
-        check("Categories=Game;" in entry and "Exec=dravlen" in entry and "Comment=Audio game" in entry,
-              "the menu entry is a game, says it is an audio game and starts dravlen")
-        check(os.path.exists(os.path.join(prefix, "share", "man", "man6", "dravlen.6")), "the manual page is installed")
+        rg.check("Categories=Game;" in entry and "Exec=dravlen" in entry and "Comment=Audio game" in entry,
+                 "the menu entry is a game, says it is an audio game and starts dravlen")
+        rg.check(os.path.exists(os.path.join(prefix, "share", "man", "man6", "dravlen.6")), "the manual page is installed")
 
         # Options are answered without a display or a sound device.
         quiet = dict(os.environ, DISPLAY="", ALSOFT_DRIVERS="no-such-backend")
-        for opt, want in (("--help", "Usage: dravlen"), ("--version", "dravlen ")):
+        help_text = ("Usage: dravlen [--help | --version]\n"
+                     "Dravlen, a self-voicing trucking game played from the keyboard by ear.\n"
+                     "Run without options to play; every word is spoken.\n")
+        for opt, want in (("--help", help_text), ("--version", "dravlen ")):
             r = subprocess.run([exe, opt], capture_output=True, text=True, env=quiet, timeout=10)
-            check(r.returncode == 0 and r.stdout.startswith(want), f"{opt} prints and exits 0 ({r.returncode})")
+            rg.check(r.returncode == 0 and r.stdout.startswith(want), f"{opt} prints and exits 0 ({r.stdout!r})")
         r = subprocess.run([exe, "--fast"], capture_output=True, text=True, env=quiet, timeout=10)
-        check(r.returncode == 2 and "--fast" in r.stderr, f"an unknown option is a usage error, status 2 ({r.returncode})")
+        rg.check(r.returncode == 2 and "--fast" in r.stderr, f"an unknown option is a usage error, status 2 ({r.returncode})")
 
         with rg.Display():
             game = rg.Game(exe)
             try:
                 lines = game.wait_key_wait(timeout=60)
-                check(lines is not None, "the installed game reaches its first question")
+                rg.check(lines is not None, "the installed game reaches its first question")
                 title = game.frame_of("Dravlen. version 3")
                 game.close_request()
                 status = game.wait_end(20)
-                check(status == 0, f"and leaves with status 0 when its window is closed ({status})")
+                rg.check(status == 0, f"and leaves with status 0 when its window is closed ({status})")
                 left, _ = game.capture()
             finally:
                 game.kill()
@@ -82,15 +77,11 @@ def main():
         heard = left[start:start + len(one)]
         c = correlation(envelope(one, rg.RATE), envelope(heard, rg.RATE))
         long_enough = title is not None and title - start > 0.8 * len(one)
-        check(long_enough and c > 0.8,
-              f"the opening sound is in the capture before the title (envelope match {c:.2f})")
+        rg.check(long_enough and c > 0.8,
+                 f"the opening sound is in the capture before the title (envelope match {c:.2f})")
     finally:
         shutil.rmtree(prefix, ignore_errors=True)
-    rg.tidy(failures)
-    if failures:
-        print(f"{len(failures)} check(s) failed")
-        sys.exit(1)
-    print("PASS")
+    rg.finish()
 
 
 if __name__ == "__main__":

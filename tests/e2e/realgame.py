@@ -51,15 +51,29 @@ class Display:
 
 
 _scratch = []
+failures = []
 
 
-def tidy(failed):
-    """Removes the games' scratch folders, unless a check failed (they are kept to look at)."""
+def check(ok, what):
+    """Prints one check's result; a failed one is remembered for finish()."""
+    print(("ok    " if ok else "FAIL  ") + what, flush=True)
+    if not ok:
+        failures.append(what)
+    return ok
+
+
+def finish():
+    """Removes the games' scratch folders, unless a check failed (they are kept to look at), and
+    exits with status 1 if one did."""
     for d in _scratch:
-        if failed:
+        if failures:
             print("kept for a look:", d)
         else:
             shutil.rmtree(d, ignore_errors=True)
+    if failures:
+        print(f"{len(failures)} check(s) failed")
+        sys.exit(1)
+    print("PASS")
 
 
 class Game:

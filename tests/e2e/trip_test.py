@@ -13,13 +13,6 @@ sys.path.insert(0, os.path.dirname(__file__))
 import realgame as rg
 
 HOURS = 6
-failures = []
-
-
-def check(ok, what):
-    print(("ok    " if ok else "FAIL  ") + what, flush=True)
-    if not ok:
-        failures.append(what)
 
 
 class Player:
@@ -96,18 +89,14 @@ def main():
             run(game, build)
         finally:
             game.kill()
-    rg.tidy(failures)
-    if failures:
-        print(f"{len(failures)} check(s) failed")
-        sys.exit(1)
-    print("PASS")
+    rg.finish()
 
 
 def run(game, build):
-    check(game.window is not None, "a window captioned \" Dravlen  By Brannock \" appears")
+    rg.check(game.window is not None, "a window captioned \" Dravlen  By Brannock \" appears")
     if game.window is None:
         return
-    check(game.caption() == " Dravlen  By Brannock ", "the caption stays \" Dravlen  By Brannock \"")
+    rg.check(game.caption() == " Dravlen  By Brannock ", "the caption stays \" Dravlen  By Brannock \"")
     player = Player()
     waits = 0
     pending = []
@@ -132,22 +121,22 @@ def run(game, build):
             break
     status = game.wait_end(60)
     lines = game.lines()
-    check(status == 0, f"exit status 0 after Esc and yes (got {status})")
+    rg.check(status == 0, f"exit status 0 after Esc and yes (got {status})")
 
     text = "\n".join(lines)
-    check(lines[:2] == ["Dravlen. version 3", " By Brannock "], "the title is spoken first")
-    check("Special key instructions. f1 repeat current prompt." in text and
-          "Truck stops are also the only places where you can sleep" in text,
-          "both title offers were taken (instructions and special keys read)")
-    check(" you have chosen to carry  40000 pounds of freight. Is this correct?" in lines,
-          "40000 typed at 30 ms a key reached the game whole")
-    check(sum("How fast do you wish to go?" in l for l in lines) >= HOURS, f"{HOURS} driving hours asked the speed")
-    check("Truck stop ahead" in text and any("Diesel fuel costs" in l for l in lines) and
-          any("How many gallons" in l for l in lines), "a truck stop was offered, taken, and sold diesel")
-    check(any("exit game?" in l for l in lines), "Esc asked whether to leave")
+    rg.check(lines[:2] == ["Dravlen. version 3", " By Brannock "], "the title is spoken first")
+    rg.check("Special key instructions. f1 repeat current prompt." in text and
+             "Truck stops are also the only places where you can sleep" in text,
+             "both title offers were taken (instructions and special keys read)")
+    rg.check(" you have chosen to carry  40000 pounds of freight. Is this correct?" in lines,
+             "40000 typed at 30 ms a key reached the game whole")
+    rg.check(sum("How fast do you wish to go?" in l for l in lines) >= HOURS, f"{HOURS} driving hours asked the speed")
+    rg.check("Truck stop ahead" in text and any("Diesel fuel costs" in l for l in lines) and
+             any("How many gallons" in l for l in lines), "a truck stop was offered, taken, and sold diesel")
+    rg.check(any("exit game?" in l for l in lines), "Esc asked whether to leave")
     cfg = open(game.cfg).read().split() if os.path.exists(game.cfg) else []
-    check(len(cfg) == 4 and all(re.fullmatch(r"-?\d+(\.\d+)?", v) for v in cfg),
-          f"the settings file holds four numbers ({cfg})")
+    rg.check(len(cfg) == 4 and all(re.fullmatch(r"-?\d+(\.\d+)?", v) for v in cfg),
+             f"the settings file holds four numbers ({cfg})")
 
     left, right = game.capture()
     total = len(left)
@@ -156,23 +145,23 @@ def run(game, build):
     for what in ("Dravlen. version 3", "How many pounds", "Approximate fuel"):
         f = game.frame_of(what)
         level = rg.rms(left, f - rg.RATE // 2, f + rg.RATE) if f is not None else 0
-        check(level > 0.01, f"speech heard around \"{what}\" (level {level:.3f})")
+        rg.check(level > 0.01, f"speech heard around \"{what}\" (level {level:.3f})")
     # The question cut by Shift: speech before the key, silence soon after it.
     k = player.marks.get("shift", 0)
     before = rg.rms(left, k - rg.RATE // 4, k)
     after = rg.rms(left, k + rg.RATE * 4 // 10, k + rg.RATE)
-    check(before > 0.01 and after < 0.002,
-          f"a key falls on speech and it stops (level {before:.3f} before, {after:.4f} from 0.4 s after)")
+    rg.check(before > 0.01 and after < 0.002,
+             f"a key falls on speech and it stops (level {before:.3f} before, {after:.4f} from 0.4 s after)")
     # The engine loop's pitch follows the speed: 55 MPH against 20 MPH.
     if "engine 20" in player.marks and "engine 55" in player.marks:
         hz = {s: rg.dominant_hz(game.wav, player.marks[f"engine {s}"] / rg.RATE - 2.0, 2.0, 10, 400)
               for s in (20, 55)}
         ratio = hz[55] / hz[20]
-        check(abs(ratio / (55 / 20) - 1) < 0.05,
-              f"engine pitch at 55 MPH / at 20 MPH = {ratio:.3f} (wanted {55 / 20:.3f}; {hz[20]:.1f} and {hz[55]:.1f} Hz)")
+        rg.check(abs(ratio / (55 / 20) - 1) < 0.05,
+                 f"engine pitch at 55 MPH / at 20 MPH = {ratio:.3f} (wanted {55 / 20:.3f}; {hz[20]:.1f} and {hz[55]:.1f} Hz)")
     else:
-        check(False, "the engine was heard at 20 and 55 MPH")
-    check(panned_on_both_sides(left, right), "a panned traffic sound is heard on both channels, louder on its own side")
+        rg.check(False, "the engine was heard at 20 and 55 MPH")
+    rg.check(panned_on_both_sides(left, right), "a panned traffic sound is heard on both channels, louder on its own side")
 
 
 def panned_on_both_sides(left, right):
