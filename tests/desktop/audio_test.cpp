@@ -105,6 +105,7 @@ TEST_F(AudioTest, VolumePanAndFrequencyReachTheMixAndALoopGoesOn) {
         {5000, -30000, 22050, 1, 0, 441},       // out of range: clamped, never louder than full scale
     };
     sound->play(id, true);
+    EXPECT_TRUE(std::isinf(sound->secondsLeft(id)));  // a loop never ends by itself
     for (const auto& c : cases) {
         sound->setVolume(id, c.volume);
         sound->setPan(id, c.pan);
@@ -141,11 +142,20 @@ TEST_F(AudioTest, OverlappingSoundsStayWithinFullScale) {
 
 TEST_F(AudioTest, StopKeepsThePositionAndPlayContinues) {
     SoundId id = load(rate, 2 * rate, [](double i, int) { return i / 4; });
+    EXPECT_EQ(sound->secondsLeft(id), 0);  // not playing yet
+    const size_t startedAt = framesNow();
     sound->play(id, false);
     std::this_thread::sleep_for(300ms);
+    // What is left is what a sound wait sleeps through: never more than there is.
+    auto played = [&] { return double(framesNow() - startedAt) / rate; };
+    EXPECT_NEAR(sound->secondsLeft(id), 2 - played(), 0.05);
+    sound->setFrequency(id, 2 * rate);
+    EXPECT_NEAR(sound->secondsLeft(id), (2 - played()) / 2, 0.05);
+    sound->setFrequency(id, rate);
     size_t stoppedAt = framesNow();
     sound->stop(id);
     EXPECT_FALSE(sound->playing(id));
+    EXPECT_EQ(sound->secondsLeft(id), 0);
     // The stop returns at once; two mixing periods (and a little) later the fade is over.
     size_t fadedAt = framesNow() + rate / 40;
     std::this_thread::sleep_for(100ms);
