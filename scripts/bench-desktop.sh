@@ -2,7 +2,8 @@
 # Benchmarks the real dravlen under Xvfb with OpenAL's wave writer and prints each figure beside
 # its target: key to silence, key to the reply, start to first audio, idle CPU at a key wait
 # (main thread and whole process, beside limitprobe, the least program on this stack) and
-# resident memory. A benchmark, not a test: it reports and never fails on a figure.
+# resident memory; then the speech engines' own latency. A benchmark, not a test: it reports
+# and never fails on a figure.
 #
 # Usage: scripts/bench-desktop.sh [BUILD_DIR]   (default: build)
 set -euo pipefail
@@ -18,3 +19,10 @@ if [ -f "$src" ]; then
       $(pkg-config --cflags --libs sdl2 openal espeak-ng) -pthread
 fi
 python3 tests/e2e/bench.py "$build" $probe
+
+# The speech engines on their own (the embedded one through a loopback recorder, a private
+# speech-dispatcher by its events): key-down to silence and to the next line.
+if [ -x "$build/desktop_tests" ]; then
+  echo
+  "$build/desktop_tests" --gtest_also_run_disabled_tests --gtest_filter='*.DISABLED_Latency' | grep -E ' ms'
+fi

@@ -13,12 +13,15 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <thread>
 
+#include "platform/desktop/audio.h"
 #include "platform/desktop/speechd_engine.h"
 #include "platform/desktop/voice_switch.h"
 #include "test_files.h"
@@ -310,6 +313,81 @@ TEST_F(SpeechdTest, ADaemonThatHangsIsGivenUpAndTheWaitEnds) {
     EXPECT_EQ(log->calls, (Texts{"2:", "1:" + longText(), "1:held", "0:"}));
     speech.reset();  // leaving does not wait for the stopped daemon either
     daemon.stop(SIGKILL);
+}
+
+// Not tests but the speech latency benchmark, which scripts/bench-desktop.sh runs: key-down to silence and to the first audio of the next line through the private
+// daemon. Run with --gtest_also_run_disabled_tests --gtest_filter='*Latency*'.
+TEST_F(SpeechdTest, DISABLED_Latency) {
+    auto started = std::chrono::steady_clock::now();
+    auto engine = connect();
+    std::printf("speech-dispatcher with espeak-ng: connected and voices listed after %.0f ms\n",
+                std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - started).count());
+    ASSERT_TRUE(engine->selectVoice(0));
+    std::vector<double> silence, next;
+    for (int i = 0; i < 10; ++i) {
+        auto start = std::chrono::steady_clock::now();
+        engine->speak(longText(), SpeakFlag::async);
+        ASSERT_TRUE(waitFor(*engine, SpeechdEvent::begin, start)) << "the daemon never began to speak";
+        std::this_thread::sleep_for(300ms);
+        auto key = std::chrono::steady_clock::now();
+        engine->speak("", SpeakFlag::purge);  // what getkey does on a key-down
+        engine->speak("The next line.", SpeakFlag::async);
+        engine->speak("", SpeakFlag::sync);
+        silence.push_back(std::chrono::duration<double, std::milli>(engine->lastEventAt(SpeechdEvent::cancel) - key).count());
+        next.push_back(std::chrono::duration<double, std::milli>(engine->lastEventAt(SpeechdEvent::begin) - key).count());
+    }
+    std::sort(silence.begin(), silence.end());
+    std::sort(next.begin(), next.end());
+    std::printf("speech-dispatcher, key-down to cancel event: median %.1f ms (min %.1f, max %.1f)\n", silence[5],
+                silence[0], silence[9]);
+    std::printf("speech-dispatcher, key-down to begin event of the next line: median %.1f ms (min %.1f, max %.1f)\n",
+                next[5], next[0], next[9]);
+}
+
+// Not a test: the same figures for the embedded engine, read from what its output mixed.
+TEST(EmbeddedSpeech, DISABLED_Latency) {
+    const int rate = 44100;
+    auto output = AudioOutput::openRecorder(rate);
+    ASSERT_TRUE(output);
+    std::string error;
+    auto speech = makeSpeechEngine(*output, &error);
+    ASSERT_GT(speech->voiceCount(), 0) << error;
+    auto loud = [](float x) { return std::fabs(x) > 0.003f; };
+    std::vector<double> silence, next;
+    for (int i = 0; i < 10; ++i) {
+        speech->speak(longText(), SpeakFlag::async);
+        std::this_thread::sleep_for(600ms);
+        size_t key = output->recorded().size() / 2;
+        speech->speak("", SpeakFlag::purge);
+        speech->speak("The next line.", SpeakFlag::async);
+        speech->speak("", SpeakFlag::sync);
+        auto rec = output->recorded();
+        size_t frames = rec.size() / 2, quietAt = frames, soundAt = frames;
+        // Silence: the first 10 ms without a sound; the next line: the first sound after it.
+        for (size_t f = key; f + rate / 100 < frames && quietAt == frames; ++f) {
+            size_t g = f;
+            while (g < f + rate / 100 && !loud(rec[2 * g])) ++g;
+            if (g == f + rate / 100) quietAt = f;
+            else f = g;
+        }
+        for (size_t f = quietAt; f < frames && soundAt == frames; ++f)
+            if (loud(rec[2 * f])) soundAt = f;
+        silence.push_back(1000.0 * double(quietAt - key) / rate);
+        next.push_back(1000.0 * double(soundAt - key) / rate);
+    }
+    std::sort(silence.begin(), silence.end());
+    std::sort(next.begin(), next.end());
+    std::printf("embedded, key-down to silence: median %.1f ms (min %.1f, max %.1f)\n", silence[5], silence[0], silence[9]);
+    std::printf("embedded, key-down to the first audio of the next line: median %.1f ms (min %.1f, max %.1f)\n",
+                next[5], next[0], next[9]);
+    // What start-up spends on a speech-dispatcher that is not there (the default address).
+    for (int i = 0; i < 3; ++i) {
+        auto start = std::chrono::steady_clock::now();
+        SpeechdSpeech absent;
+        bool found = absent.ready();
+        std::printf("no speech-dispatcher: found %d after %.2f ms\n", found,
+                    std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+    }
 }
 
 }  // namespace
