@@ -86,6 +86,13 @@ TEST(Runner, KeysFromAFileAndEveryEventStreamedToTheEventsFile) {
                              "\"op\":\"sound.pan\",\"id\":3,\"value\":0}"})
         EXPECT_NE(all.find(part), std::string::npos) << part;
     EXPECT_EQ(readLines(d + "/dravlen.cfg").size(), 4u);
+    // The runner writes its transcript in blocks, and every line is there at the end.
+    RunOptions same = keysOnly("n esc enter");
+    same.seed = 7;
+    same.voices = 3;
+    const Lines written = readLines(d + "/dravlog.txt");
+    EXPECT_GT(written.size(), 5u);
+    EXPECT_EQ(written, runScript(same).transcript);
 }
 
 TEST(Runner, KeysFromStandardInputAskForEachKeyEchoTheTranscriptAndRunOutWithThree) {

@@ -36,6 +36,7 @@ void startUp(Form& f, Trip& t, const GameOptions& options) {
     readSettings(f);
     applySettings(f);
 
+    f.transcript.holdUpTo(options.transcriptHold);
     openTranscript(f, (std::filesystem::path(f.kp) / "dravlog.txt").string());
     f.transcriptEcho = options.onTranscriptLine;
 

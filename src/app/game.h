@@ -14,6 +14,7 @@ struct GameOptions {
     std::optional<uint32_t> seed;                               // instead of the time of day
     std::function<void(double)> onRandom;                       // every number drawn
     std::function<void(const std::string&)> onTranscriptLine;  // every transcript line written
+    size_t transcriptHold = 0;  // bytes of transcript held before a write (see LineFile::holdUpTo)
 };
 
 // Runs the game to its end. Returns normally when the game came to its end; KeysExhausted

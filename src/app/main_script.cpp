@@ -134,6 +134,9 @@ int main(int argc, char** argv) {
         };
     }
     options.onRandom = [&sp](double v) { sp.recordRandom(v); };
+    // A batch run writes its transcript in blocks; an interactive one, whose reader may look at
+    // the file between keys, line by line.
+    if (!interactive) options.transcriptHold = 64 * 1024;
 
     // Events stream to their file as they happen; without --events nothing is kept at all.
     std::ofstream eventsFile;

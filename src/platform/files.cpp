@@ -94,10 +94,22 @@ LineFile::Open LineFile::open(const std::string& path) {
 }
 
 void LineFile::write(const std::string& text) {
-    if (fd_ >= 0) writeAll(fd_, text);
+    if (fd_ < 0) return;
+    if (hold_ == 0) {
+        writeAll(fd_, text);
+        return;
+    }
+    held_ += text;
+    if (held_.size() >= hold_) flush();
+}
+
+void LineFile::flush() {
+    if (fd_ >= 0 && !held_.empty()) writeAll(fd_, held_);
+    held_.clear();
 }
 
 void LineFile::close() {
+    flush();
     if (fd_ >= 0) ::close(fd_);  // closing also lets go of the lock
     fd_ = -1;
 }

@@ -41,10 +41,17 @@ public:
     bool isOpen() const { return fd_ >= 0; }
     // Appends `text`; a write that fails (disk full, folder gone) is dropped.
     void write(const std::string& text);
+    // Holds up to `bytes` of text before writing it out, and the rest at close. Only for a
+    // run that needs no line on disk before it ends (the headless runner): the game's own
+    // transcript is written line by line, so that a crash loses nothing.
+    void holdUpTo(size_t bytes) { hold_ = bytes; }
     void close();
 
 private:
+    void flush();
     int fd_ = -1;
+    size_t hold_ = 0;
+    std::string held_;
 };
 
 }  // namespace dravlen
