@@ -77,6 +77,11 @@ TEST(SystemPaths, SettingsInDocumentsElseTheCurrentFolderAndSoundsBesideTheProgr
     std::ofstream(config + "/user-dirs.dirs") << "# from xdg-user-dirs-update\nXDG_DESKTOP_DIR=\"$HOME/Desktop\"\n"
                                                  "XDG_DOCUMENTS_DIR=\"$HOME/Dokumente\"\n";
     EXPECT_EQ(settingsFolderIn(home, config, cwd), home + "/Dokumente/quillonwerk");
+    // The other forms a hand-edited file may hold: ${HOME}, and a whole path.
+    for (std::string form : {std::string("${HOME}/Dokumente"), home + "/Dokumente"}) {
+        std::ofstream(config + "/user-dirs.dirs") << "XDG_DOCUMENTS_DIR=\"" << form << "\"\n";
+        EXPECT_EQ(settingsFolderIn(home, config, cwd), home + "/Dokumente/quillonwerk") << form;
+    }
     // The named folder is gone: ~/Documents; that gone too: the current folder.
     std::ofstream(config + "/user-dirs.dirs") << "XDG_DOCUMENTS_DIR=\"$HOME/Gone\"\n";
     EXPECT_EQ(settingsFolderIn(home, config, cwd), home + "/Documents/quillonwerk");
