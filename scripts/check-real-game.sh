@@ -192,15 +192,14 @@ def choose_second():
 # ---------------------------------------------------------------- the real game
 class X:
     def __init__(self):
-        for n in range(71, 100):
-            if not os.path.exists(f"/tmp/.X11-unix/X{n}") and not os.path.exists(f"/tmp/.X{n}-lock"):
-                self.display = f":{n}"; break
-        self.proc = subprocess.Popen(["Xvfb", self.display, "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
-                                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        # Xvfb chooses a free display and reports it once it listens (no race with other runs).
+        r, w = os.pipe()
+        self.proc = subprocess.Popen(["Xvfb", "-displayfd", str(w), "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+                                     pass_fds=(w,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(w)
+        with os.fdopen(r) as f:
+            self.display = ":" + f.readline().strip()
         os.environ["DISPLAY"] = self.display
-        for _ in range(100):
-            if subprocess.run(["xdotool", "getmouselocation"], capture_output=True).returncode == 0: break
-            time.sleep(0.1)
     def stop(self):
         self.proc.terminate(); self.proc.wait()
 

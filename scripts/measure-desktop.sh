@@ -24,14 +24,12 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# A free display number.
-for n in $(seq 71 99); do
-  [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || { display=":$n"; break; }
-done
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb chooses a free display and writes its number once it listens (no race with other runs).
+Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp 2>/dev/null >"$work/display" &
 xvfb_pid=$!
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+display=":$(head -n1 "$work/display")"
 export DISPLAY="$display"
-for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
 
 mkdir -p "$work/bin" "$work/home" "$work/run"
 cp "$build/dravlen" "$work/bin/"

@@ -26,18 +26,21 @@ class Display:
 
     def __init__(self):
         need_tools("Xvfb", "xdotool", "xwininfo", "sox")
-        for n in range(101, 200):
-            if not os.path.exists(f"/tmp/.X11-unix/X{n}") and not os.path.exists(f"/tmp/.X{n}-lock"):
-                self.name = f":{n}"
-                break
-        self.proc = subprocess.Popen(["Xvfb", self.name, "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+        # Xvfb picks a free display number itself and writes it to the pipe once it listens:
+        # choosing a number here would race with another test or benchmark starting its own
+        # server at the same moment, and both games would end up on one display.
+        r, w = os.pipe()
+        self.proc = subprocess.Popen(["Xvfb", "-displayfd", str(w), "-screen", "0", "1024x768x24",
+                                      "-nolisten", "tcp"], pass_fds=(w,),
                                      stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(w)
+        with os.fdopen(r) as f:
+            number = f.readline().strip()
+        if not number.isdigit():
+            self.proc.kill()
+            raise RuntimeError("Xvfb did not start")
+        self.name = ":" + number
         os.environ["DISPLAY"] = self.name
-        for _ in range(100):
-            if subprocess.run(["xdotool", "getmouselocation"], capture_output=True).returncode == 0:
-                return
-            time.sleep(0.1)
-        raise RuntimeError("Xvfb did not start")
 
     def close(self):
         self.proc.terminate()
