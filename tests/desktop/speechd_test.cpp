@@ -1,119 +1,28 @@
 // The player's own speech-dispatcher beside the embedded voices, against a private daemon: a user
 // process with its own configuration folder and socket, the espeak-ng module and ALSA's null
 // device, so nothing is heard and no other program's speech is touched.
-#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <libspeechd.h>
-#include <signal.h>
-#include <sys/socket.h>
-#include <sys/un.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <atomic>
-#include <chrono>
-#include <cmath>
-#include <cstdio>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-#include <thread>
 
-#include "platform/desktop/audio.h"
 #include "platform/desktop/speechd_engine.h"
 #include "platform/desktop/voice_switch.h"
-#include "test_files.h"
+#include "private_daemon.h"
 
 namespace dravlen::desktop {
 namespace {
 
 using namespace std::chrono_literals;
+using testing::longText, testing::PrivateDaemon, testing::unixSocket;
 using Texts = std::vector<std::string>;
-
-// A text espeak-ng needs a few seconds to say, so that it is still playing when a purge comes.
-std::string longText(int sentences = 20) {
-    std::string text;
-    for (int i = 0; i < sentences; ++i)
-        text += "The long road goes on and on across the plains, mile after mile, past farms and towns. ";
-    return text;
-}
 
 Texts voiceNames(DesktopSpeech& engine) {
     Texts names;
     for (int i = 0; i < engine.voiceCount(); ++i) names.push_back(engine.voiceName(i));
     return names;
 }
-
-// A unix stream socket bound to (`serve`) or connected to `path`; -1 when that fails.
-int unixSocket(const std::string& path, bool serve) {
-    sockaddr_un un{.sun_family = AF_UNIX, .sun_path = {}};
-    std::strncpy(un.sun_path, path.c_str(), sizeof un.sun_path - 1);
-    int fd = socket(AF_UNIX, SOCK_STREAM, 0);
-    auto address = reinterpret_cast<sockaddr*>(&un);
-    if (serve ? bind(fd, address, sizeof un) == 0 && listen(fd, 4) == 0 : connect(fd, address, sizeof un) == 0)
-        return fd;
-    close(fd);
-    return -1;
-}
-
-// A speech-dispatcher of the test's own. Its log (level 5) holds every setting it sends its output module.
-class PrivateDaemon {
-public:
-    static constexpr const char* program = "/usr/bin/speech-dispatcher";
-    static constexpr const char* modules = "/usr/lib/speech-dispatcher-modules";
-    bool start() {
-        std::filesystem::create_directories(dir / "conf/modules");
-        std::ofstream(dir / "conf/modules/espeak-ng.conf") << "";
-        std::ofstream(dir / "conf/speechd.conf") << "LogLevel 5\nLogDir \"" << scratch.path
-                                                 << "\"\nAudioOutputMethod \"alsa\"\nAudioALSADevice \"null\"\n"
-                                                    "AddModule \"espeak-ng\" \"sd_espeak-ng\" \"espeak-ng.conf\"\n"
-                                                    "DefaultModule espeak-ng\nDefaultLanguage \"en\"\n";
-        if ((pid_ = fork()) == 0) {
-            int null = open("/dev/null", O_RDWR);
-            for (int fd : {0, 1, 2}) dup2(null, fd);
-            setpgid(0, 0);  // the daemon and its module in a group of their own
-            std::string conf = dir / "conf", pid = dir / "pid";
-            execl(program, program, "-s", "-t", "0", "-C", conf.c_str(), "-m", modules, "-S", socket().c_str(), "-P",
-                  pid.c_str(), static_cast<char*>(nullptr));
-            _exit(127);
-        }
-        setpgid(pid_, pid_);
-        for (int i = 0, fd; i < 250; ++i, std::this_thread::sleep_for(20ms))  // ready once its socket answers
-            if ((fd = unixSocket(socket(), false)) >= 0) return close(fd) == 0;
-        return false;
-    }
-    ~PrivateDaemon() { stop(SIGTERM); }
-    // SIGKILL: it dies as a crash would; SIGSTOP: it hangs; SIGTERM: it leaves.
-    void signal(int sig) { kill(-pid_, sig); }
-    void stop(int sig) {
-        if (pid_ <= 0) return;
-        signal(sig);
-        signal(SIGCONT);
-        for (int i = 0; waitpid(pid_, nullptr, WNOHANG) == 0; ++i) {
-            if (i == 300) signal(SIGKILL);  // three seconds: it would not leave
-            std::this_thread::sleep_for(10ms);
-        }
-        pid_ = -1;
-    }
-    std::string socket() const { return dir / "speechd.sock"; }
-    // The value of `key` in the last settings the daemon sent its output module before it said `text`.
-    std::string moduleSetting(const std::string& text, const std::string& key) const {
-        std::stringstream s;
-        s << std::ifstream(dir / "speech-dispatcher.log").rdbuf();
-        std::string log = s.str();
-        size_t said = log.find("output module: |<speak>" + text), at = log.rfind("\n" + key + "=", said);
-        if (said == std::string::npos || at == std::string::npos) return "(none)";
-        at += key.size() + 2;
-        return log.substr(at, log.find('\n', at) - at);
-    }
-
-private:
-    testing::ScratchFolder scratch;
-    std::filesystem::path dir = scratch.path;
-    pid_t pid_ = -1;
-};
 
 // The embedded engine's stand-in: three voices, every call written down ("flag:text").
 struct FakeEmbedded : DesktopSpeech {
@@ -313,97 +222,6 @@ TEST_F(SpeechdTest, ADaemonThatHangsIsGivenUpAndTheWaitEnds) {
     EXPECT_EQ(log->calls, (Texts{"2:", "1:" + longText(), "1:held", "0:"}));
     speech.reset();  // leaving does not wait for the stopped daemon either
     daemon.stop(SIGKILL);
-}
-
-// Not tests but the speech latency benchmark, which scripts/bench-desktop.sh runs: key-down to silence and to the first audio of the next line through the private
-// daemon. Run with --gtest_also_run_disabled_tests --gtest_filter='*Latency*'.
-TEST_F(SpeechdTest, DISABLED_Latency) {
-    auto started = std::chrono::steady_clock::now();
-    auto engine = connect();
-    std::printf("speech-dispatcher with espeak-ng: connected and voices listed after %.0f ms\n",
-                std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - started).count());
-    ASSERT_TRUE(engine->selectVoice(0));
-    std::vector<double> silence, next;
-    for (int i = 0; i < 10; ++i) {
-        auto start = std::chrono::steady_clock::now();
-        engine->speak(longText(), SpeakFlag::async);
-        ASSERT_TRUE(waitFor(*engine, SpeechdEvent::begin, start)) << "the daemon never began to speak";
-        std::this_thread::sleep_for(300ms);
-        auto key = std::chrono::steady_clock::now();
-        engine->speak("", SpeakFlag::purge);  // what getkey does on a key-down
-        engine->speak("The next line.", SpeakFlag::async);
-        engine->speak("", SpeakFlag::sync);
-        silence.push_back(std::chrono::duration<double, std::milli>(engine->lastEventAt(SpeechdEvent::cancel) - key).count());
-        next.push_back(std::chrono::duration<double, std::milli>(engine->lastEventAt(SpeechdEvent::begin) - key).count());
-    }
-    std::sort(silence.begin(), silence.end());
-    std::sort(next.begin(), next.end());
-    std::printf("speech-dispatcher, key-down to cancel event: median %.1f ms (min %.1f, max %.1f)\n", silence[5],
-                silence[0], silence[9]);
-    std::printf("speech-dispatcher, key-down to begin event of the next line: median %.1f ms (min %.1f, max %.1f)\n",
-                next[5], next[0], next[9]);
-}
-
-// Not a test: the same figures for the embedded engine, read from what its output mixed.
-TEST(EmbeddedSpeech, DISABLED_Latency) {
-    const int rate = 44100;
-    auto output = AudioOutput::openRecorder(rate);
-    ASSERT_TRUE(output);
-    std::string error;
-    auto speech = makeSpeechEngine(*output, &error);
-    ASSERT_GT(speech->voiceCount(), 0) << error;
-    auto loud = [](float x) { return std::fabs(x) > 0.003f; };
-    // Where the recording is after a long text has spoken for a while; the recording once the
-    // engine has said everything since.
-    auto keyDuringLongText = [&] {
-        speech->speak(longText(), SpeakFlag::async);
-        std::this_thread::sleep_for(600ms);
-        return output->recorded().size() / 2;
-    };
-    auto recordingAfterSync = [&] {
-        speech->speak("", SpeakFlag::sync);
-        std::this_thread::sleep_for(100ms);
-        return output->recorded();
-    };
-    std::vector<double> silence, next;
-    for (int i = 0; i < 10; ++i) {
-        // Silence: a purge with nothing after it, to the first 10 ms without a sound. (With a
-        // next line queued, its first word follows the cut so closely that no gap shows.)
-        size_t key = keyDuringLongText();
-        speech->speak("", SpeakFlag::purge);
-        auto rec = recordingAfterSync();
-        size_t frames = rec.size() / 2, quietAt = frames;
-        for (size_t f = key; f + rate / 100 < frames && quietAt == frames; ++f) {
-            size_t g = f;
-            while (g < f + rate / 100 && !loud(rec[2 * g])) ++g;
-            if (g == f + rate / 100) quietAt = f;
-            else f = g;
-        }
-        silence.push_back(1000.0 * double(quietAt - key) / rate);
-        // The next line: from the call to its first sound, on a quiet output. After a purge the
-        // line goes to a source of its own at once, so this is what follows the cut above.
-        key = output->recorded().size() / 2;
-        speech->speak("The next line.", SpeakFlag::async);
-        rec = recordingAfterSync();
-        frames = rec.size() / 2;
-        size_t soundAt = frames;
-        for (size_t f = key; f < frames && soundAt == frames; ++f)
-            if (loud(rec[2 * f])) soundAt = f;
-        next.push_back(1000.0 * double(soundAt - key) / rate);
-    }
-    std::sort(silence.begin(), silence.end());
-    std::sort(next.begin(), next.end());
-    std::printf("embedded, key-down to silence: median %.1f ms (min %.1f, max %.1f)\n", silence[5], silence[0], silence[9]);
-    std::printf("embedded, key-down to the first audio of the next line: median %.1f ms (min %.1f, max %.1f)\n",
-                next[5], next[0], next[9]);
-    // What start-up spends on a speech-dispatcher that is not there (the default address).
-    for (int i = 0; i < 3; ++i) {
-        auto start = std::chrono::steady_clock::now();
-        SpeechdSpeech absent;
-        bool found = absent.ready();
-        std::printf("no speech-dispatcher: found %d after %.2f ms\n", found,
-                    std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
-    }
 }
 
 }  // namespace
