@@ -86,9 +86,6 @@ struct TripRig {
     }
 };
 
-// The scripted voice speaks for 0.3 s + 0.06 s a character.
-inline double speaking(const std::string& line) { return 0.3 + 0.06 * static_cast<double>(line.size()); }
-
 // Freight on a route (0 middle, 1 northern, 2 southern) an hour after the start, with tires
 // that cannot blow.
 inline void onTheRoad(TripRig& r, int route) {
