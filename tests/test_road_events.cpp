@@ -65,26 +65,22 @@ TEST(PlaceEvents, TheWholePartPicksTheEventAndTheFractionItsChance) {
 }
 
 TEST(PlaceEvents, RadarReadsTheLastHourAndTicketsAboveTheLimitPlusThree) {
-    struct Row {
-        int speed;
-        double from, to;  // the reading's draw
-        const char* reading;
-        bool ticket;
-    } rows[] = {
+    // The speed, the reading's draw (from, to), the reading, a ticket.
+    const std::tuple<int, double, double, const char*, bool> rows[] = {
         {57, 0.602, 0.618, " 58", true},  {57, 0.582, 0.598, " 57.9", false}, {58, 0.462, 0.478, " 58.3", true},
         {58, 0.302, 0.318, " 57.5", false}, {70, 0.0, 0.018, " 68", true},
         {0, 0.062, 0.078, "-1.7", false},  // after a dry tank: -1.69 .. -1.61
     };
-    for (auto& row : rows) {
-        TripRig r(2, [&](auto& d) { return d[0] >= 0.25 && d[1] > row.from && d[1] < row.to; });
+    for (auto [speed, from, to, reading, ticket] : rows) {
+        TripRig r(2, [&](auto& d) { return d[0] >= 0.25 && d[1] > from && d[1] < to; });
         r.t.eventCode = 4.25;
-        r.t.speed = static_cast<int16_t>(row.speed);
+        r.t.speed = static_cast<int16_t>(speed);
         r.t.speedLimit = 55;
         radarTrap(r.f, r.t);
         ASSERT_GE(r.lines.size(), 2u);
         EXPECT_EQ(std::tuple(r.lines[0], r.lines[1], r.t.tickets),
-                  std::tuple(std::string(" You were just clocked by radar at ") + row.reading + " MPH.",
-                             row.ticket ? kSmokey : "     No ticket this time.", row.ticket ? 1 : 0));
+                  std::tuple(std::string(" You were just clocked by radar at ") + reading + " MPH.",
+                             ticket ? kSmokey : "     No ticket this time.", ticket ? 1 : 0));
     }
 }
 
@@ -118,24 +114,22 @@ TEST(WeighStation, TheWeightAndTheFineOverSixtyThousandPounds) {
 }
 
 TEST(Police, TheChanceGrowsWithTheSquareOfTheSpeedingAndTheRoad) {
-    struct Row {
-        int route, speed, limit;
-        double x;  // (speed - limit + 2 x roadFactor - 5) squared
-    } rows[] = {
+    // Route, speed, limit, and (speed - limit + 2 x roadFactor - 5) squared.
+    const std::tuple<int, int, int, double> rows[] = {
         {1, 64, 55, 144}, {0, 64, 55, 64}, {2, 64, 55, 36}, {1, 62, 55, 100}, {0, 63, 55, 49},
         {2, 65, 55, 49},  {1, 82, 55, 900}, {1, 52, 35, 400}, {0, 90, 55, 1156},
     };
-    for (auto& row : rows) {
+    for (auto [route, speed, limit, x] : rows) {
         for (bool stopped : {true, false}) {
-            SCOPED_TRACE(std::to_string(row.speed) + (stopped ? " stopped" : " passed"));
-            const double edge = row.x / 900;  // stopped just below it, passed just above
+            SCOPED_TRACE(std::to_string(speed) + (stopped ? " stopped" : " passed"));
+            const double edge = x / 900;  // stopped just below it, passed just above
             if (!stopped && edge >= 1) continue;
             TripRig r(1, [&](auto& d) {
                 return stopped ? d[0] <= edge && d[0] > std::min(edge, 1.0) - 0.01 : d[0] > edge && d[0] < edge + 0.01;
             });
-            onTheRoad(r, row.route);
-            r.t.speed = static_cast<int16_t>(row.speed);
-            r.t.speedLimit = static_cast<int16_t>(row.limit);
+            onTheRoad(r, route);
+            r.t.speed = static_cast<int16_t>(speed);
+            r.t.speedLimit = static_cast<int16_t>(limit);
             speedingCheck(r.f, r.t);
             EXPECT_EQ(std::tuple(r.lines.empty() ? "" : r.lines[0], r.t.tickets),
                       std::tuple(stopped ? kSmokey : "", stopped ? 1 : 0));

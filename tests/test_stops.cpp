@@ -86,6 +86,7 @@ TEST(TruckStop, RestQuietFromEightPMToFiveAMHalfOfItSleptByDay) {
         {5, "1", 3, 0, 1, 7, 8, 2, 1},      // Int(1.1)
         {5, "2 . 9", 3, 0, 3, 9, 9, 2, 2},  // Int(2.05)
         {12, "1 0 0 enter 9 9", 3, 99, 0, 112, 106, 0, -1},
+        {12, ". 5", 3, 0, 0, 13, 7, 3, -1},    // less than an hour: no rest
         {12, "a b c", 3, 0, 0, 13, 7, 3, -1},  // no number: no rest
     };
     for (auto& row : rows) {

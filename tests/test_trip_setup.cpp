@@ -20,23 +20,17 @@ TEST(Setup, AWeightTooLongToReadOutIsConfirmedAsAFullTrailer) {
         for (int i = 1; i < n; ++i) keys += "9 ";
         return keys;
     };
-    struct Row {
-        std::string keys;
-        double pounds;
-        const char* heard;
-    } rows[] = {
-        {digits(15, '9'), 999999999999999, " you have chosen to carry  999999999999999 pounds of freight. Is this correct?"},
-        {digits(16, '1'), 50000, " you have chosen to carry  50000 pounds of freight. Is this correct?"},
-        {digits(260, '9'), 50000, " you have chosen to carry  50000 pounds of freight. Is this correct?"},
-        {digits(400, '5'), 50000, " you have chosen to carry  50000 pounds of freight. Is this correct?"},
-    };
-    for (auto& row : rows) {
-        TripRig r(row.keys + "enter y");
+    const std::tuple<std::string, double, const char*> rows[] = {
+        {digits(15, '9'), 999999999999999, " 999999999999999"}, {digits(16, '1'), 50000, " 50000"},
+        {digits(260, '9'), 50000, " 50000"}, {digits(400, '5'), 50000, " 50000"}};
+    for (auto& [keys, pounds, heard] : rows) {
+        TripRig r(keys + "enter y");
         r.t.cargo = 2;
         loadWeight(r.f, r.t);
-        EXPECT_EQ(r.t.pounds, row.pounds) << row.keys.size();
-        ASSERT_FALSE(r.lines.empty());
-        EXPECT_EQ(r.lines[r.lines.size() - 2], row.heard) << row.keys.size();
+        ASSERT_GE(r.lines.size(), 2u);
+        EXPECT_EQ(std::tuple(r.t.pounds, r.lines[r.lines.size() - 2]),
+                  std::tuple(pounds, std::string(" you have chosen to carry ") + heard + " pounds of freight. Is this correct?"))
+            << keys.size();
     }
     // Fifteen nines and a fraction would be read out as "1e+15".
     EXPECT_EQ(weightTyped("999999999999999.4"), 999999999999999.4);

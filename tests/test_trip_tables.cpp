@@ -1,7 +1,8 @@
 // The trip's fixed rules as tables at their boundaries: numbers, fatigue, weather, accident causes
-// (the routes, the traffic and the clock as heard are told in the stories trip-*).
+// and the route tables' sums (the routes, the traffic and the clock as heard are told in the stories trip-*).
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <map>
 #include <string>
 #include <tuple>
@@ -10,6 +11,7 @@
 #include "dialogue/setup.h"
 #include "road/hour.h"
 #include "world/numbers.h"
+#include "world/routes.h"
 
 namespace dravlen {
 namespace {
@@ -30,6 +32,21 @@ TEST(Numbers, SpokenFormRoundingCutsAndTypedWeights) {
     const std::pair<const char*, double> typed[] = {{"40000", 40000}, {"25000.5", 25000.5}, {"30000x", 30000},
                                                     {"x30000", 0}, {".", 0}, {"-5", -5}, {"1e9", 1}};
     for (auto [text, value] : typed) EXPECT_EQ(typedValue(text), value) << text;
+}
+
+TEST(Routes, EachRoutesLegsMilesAndEventsSummed) {
+    // New York's leg, the route's length, the sum of the miles before New York, the sum of the event codes x 100.
+    const std::tuple<int, int, int, long> rows[] = {{21, 2850, 31205, 7275}, {18, 2710, 23250, 5994}, {25, 3120, 41504, 5405}};
+    RouteTables t;
+    fillRouteTables(t);
+    for (int r = 0; r < kRoutes; ++r) {
+        int leg = 1, sum = 0;
+        double events = 0;
+        for (; leg < kLegs && t.legEnd[leg][r] != 9999; ++leg) sum += t.legEnd[leg][r], events += t.placeEvent[leg][r];
+        EXPECT_EQ(std::tuple(leg, t.placeName[leg][r], t.routeMiles[r], sum, std::lround(events * 100)),
+                  std::tuple(std::get<0>(rows[r]), "New York", std::get<1>(rows[r]), std::get<2>(rows[r]), std::get<3>(rows[r])))
+            << r;
+    }
 }
 
 TEST(Fatigue, LevelsAreTestedInOrderAtTheirBoundaries) {
