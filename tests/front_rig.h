@@ -2,13 +2,9 @@
 #pragma once
 
 #include <algorithm>
-#include <cstdint>
-#include <filesystem>
-#include <fstream>
+#include <cmath>
 #include <functional>
-#include <string>
 #include <tuple>
-#include <vector>
 
 #include "dialogue/ending.h"
 #include "dialogue/screen.h"

@@ -28,8 +28,8 @@ double dollarsOf(const std::string& text) {
     std::string digits;
     for (size_t i = 0; i < text.size(); ++i) {
         if (std::isdigit(static_cast<unsigned char>(text[i]))) digits += text[i];
-        if (starts(text.substr(i), " dollor")) total += std::atof(digits.c_str()), digits.clear();
-        if (starts(text.substr(i), " cent")) total += std::atof(digits.c_str()) / 100, digits.clear();
+        for (auto [unit, worth] : {std::pair(" dollor", 1.0), std::pair(" cent", 0.01)})
+            if (starts(text.substr(i), unit)) total += std::atof(digits.c_str()) * worth, digits.clear();
     }
     return total;
 }
@@ -74,39 +74,24 @@ double paidOnTheWay(const Lines& t) {
     return paid;
 }
 
-// The roads and places of each route, in order, from tests/data/trip-roads.txt.
-std::map<std::string, Lines> routeNames() {
-    std::map<std::string, Lines> out;
-    std::ifstream in(std::string(DRAVLEN_SOURCE_DIR) + "/tests/data/trip-roads.txt");
-    std::string line, route;
-    while (std::getline(in, line))
-        if (starts(line, "["))
-            route = " " + line.substr(1, line.size() - 2) + " ";
-        else if (!starts(line, "#"))
-            out[route].push_back(line);
-    return out;
-}
-
 TEST(RandomKeys, WholeGamesEndCleanlyPayEveryDollarAndHearEveryPlace) {
     // The same games as the first stretch of dravlen-randomgames: one in four steered.
     const std::string folder = freshDir();
-    const auto names = routeNames();
+    std::map<std::string, Lines> names;  // the roads and places of each route, in order
+    std::ifstream roads(std::string(DRAVLEN_SOURCE_DIR) + "/tests/data/trip-roads.txt");
+    for (std::string line, route; std::getline(roads, line);)
+        if (starts(line, "[")) route = " " + line.substr(1, line.size() - 2) + " ";
+        else if (!starts(line, "#")) names[route].push_back(line);
     ASSERT_EQ(names.size(), 3u);
     int ended = 0, stops = 0, police = 0, settlements = 0;
     std::map<std::string, int> trips;
     for (uint32_t seed = 1; seed <= 400; ++seed) {
         SCOPED_TRACE("seed " + std::to_string(seed));
-        GameSetup game;
-        game.seed = seed;
-        game.steered = seed % 4 == 0;
-        game.programFolder = DRAVLEN_BUILD_DIR;
-        game.folder = folder;
+        const GameSetup game{seed, seed % 4 == 0, DRAVLEN_BUILD_DIR, folder};
         const GameReport r = playGame(game);
         for (const std::string& fault : r.faults) ADD_FAILURE() << fault;
-        ended += r.ended;
-        stops += r.truckStops;
-        police += r.policeStops;
-        settlements += r.settlements;
+        std::tie(ended, stops, police, settlements) =
+            std::tuple(ended + r.ended, stops + r.truckStops, police + r.policeStops, settlements + r.settlements);
         const Lines t = readLines(folder + "/dravlog.txt");
         const auto settled = std::find(t.begin(), t.end(), "     Trip expenses totaled ");
         if (!game.steered || settled == t.end() || settled + 1 == t.end()) continue;
