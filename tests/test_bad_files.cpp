@@ -107,8 +107,8 @@ TEST(BadFiles, TwoCopiesSharingAFolderKeepEveryLineOfBothAsSpokenAndSpeechOutliv
     // A transcript that cannot be opened: speech goes on. Once the first copy has ended, the
     // next run has the usual file again, emptied.
     EXPECT_EQ(openTranscript(third.f, third.settings + "/no such folder/dravlog.txt"), "");
-    say2(third.f, "still heard");
-    EXPECT_EQ(third.spoken(SpeakFlag::async), Lines{"still heard"});
+    say(third.f, "still heard");
+    EXPECT_EQ(third.sp.heard(), Lines{"still heard"});
     EXPECT_EQ(openTranscript(third.f, path), path);
     say2(third.f, "third");
     closeTranscript(third.f);

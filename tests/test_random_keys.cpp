@@ -57,9 +57,9 @@ double paidOnTheWay(const Lines& t) {
         if (!screen.insert(l + "\n" + t[i + 1]).second) continue;
         if (l == "Pay " || l == " Pay fine of ") paid += dollarsOf(t[i + 1]);
         if (starts(l, " STOP!   Pay toll of $")) paid += std::atof(l.c_str() + 22);
-        if (starts(l, "     It cost $200 to get a barrel")) paid += 200;
-        if (starts(l, "     This service cost $400.00")) paid += 400;
-        if (starts(l, "     Repairs take 2 hours and cost $100.00.")) paid += 100;
+        for (auto [said, dollars] : {std::pair("     It cost $200 to get a barrel", 200),
+                                     {"     This service cost $400.00", 400}, {"     Repairs take 2 hours and cost $100.00.", 100}})
+            if (starts(l, said)) paid += dollars;
         if (l == "     How many" && !atTerminal) {  // worn tires at the terminal: the type, then the count
             atTerminal = true;
             const bool retread = lastOf(t, 0, l, {" new ", " retread "}) == " retread ";

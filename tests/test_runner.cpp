@@ -13,17 +13,12 @@ using Lines = std::vector<std::string>;
 
 namespace {
 
-struct Outcome {
-    int status = -1;
-    std::string out;
-};
+struct Outcome { int status = -1; std::string out; };
 
 // Runs dravlen-script in `dir` with the given arguments (already shell-quoted where needed).
 Outcome runner(const std::string& args, const std::string& dir, const std::string& input = "/dev/null") {
-    const std::string cmd =
-        "cd '" + dir + "' && '" DRAVLEN_BUILD_DIR "/dravlen-script' " + args + " <'" + input + "' 2>&1";
     Outcome o;
-    FILE* p = popen(cmd.c_str(), "r");
+    FILE* p = popen(("cd '" + dir + "' && '" DRAVLEN_BUILD_DIR "/dravlen-script' " + args + " <'" + input + "' 2>&1").c_str(), "r");
     char buf[4096];
     for (size_t n; p && (n = fread(buf, 1, sizeof buf, p)) > 0;) o.out.append(buf, n);
     const int st = p ? pclose(p) : -1;
