@@ -3,6 +3,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -21,8 +22,7 @@ inline std::string freshDir(const std::string& suffix = "") {
     auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
     std::string name = std::string("dravlen-") + (info ? info->test_suite_name() : "t") + "-" +
                        (info ? info->name() : "t") + suffix + "-" + std::to_string(::getpid());
-    for (char& c : name)
-        if (c == '/') c = '_';
+    std::replace(name.begin(), name.end(), '/', '_');
     auto d = std::filesystem::temp_directory_path() / name;
     std::filesystem::remove_all(d);
     std::filesystem::create_directories(d);
@@ -34,10 +34,9 @@ inline std::vector<std::string> readLines(const std::string& path, bool* crlf = 
     std::ifstream in(path, std::ios::binary);
     std::vector<std::string> lines;
     bool allCrlf = true;
-    for (std::string line; std::getline(in, line);) {
-        const bool cr = !line.empty() && line.back() == '\r';
-        allCrlf = allCrlf && cr && !in.eof();
-        lines.push_back(cr ? line.substr(0, line.size() - 1) : line);
+    for (std::string line; std::getline(in, line); lines.push_back(line)) {
+        allCrlf = allCrlf && line.ends_with('\r') && !in.eof();
+        if (line.ends_with('\r')) line.pop_back();
     }
     if (crlf) *crlf = allCrlf;
     return lines;
