@@ -2,13 +2,9 @@
 #pragma once
 
 #include <algorithm>
-#include <cstdint>
-#include <filesystem>
-#include <fstream>
+#include <cmath>
 #include <functional>
-#include <string>
 #include <tuple>
-#include <vector>
 
 #include "dialogue/ending.h"
 #include "dialogue/screen.h"
@@ -47,27 +43,20 @@ struct Rig {
     Trip t;
     std::vector<std::string> echoed;  // every transcript line, in order
 
-    explicit Rig(const std::string& keys = "", int voices = 2) : p(sp.platform()), f(p) {
-        sp.setVoices(voices);
+    explicit Rig(const std::string& keys = "") : p(sp.platform()), f(p) {
+        sp.setVoices(2);
         sp.setSettingsFolder(settings);
         sp.setProgramFolder(program);
         sp.setTimeLimit(100000);
         sp.addKeys(keys);
         f.kp = settings;
-        f.nov = static_cast<int16_t>(voices - 1);
+        f.nov = 1;
         f.transcriptEcho = [this](const std::string& l) { echoed.push_back(l); };
     }
     // Sound n as a silent wave file of `seconds` at `rate`.
     void sound(int n, double seconds, int rate = 22050) {
         std::ofstream(program + "/dravlen" + std::to_string(n) + ".wav", std::ios::binary)
             << waveFile(static_cast<uint32_t>(rate), static_cast<uint32_t>(seconds * rate));
-    }
-    // Every text handed to the engine with the given flag, in order (empty texts left out).
-    std::vector<std::string> spoken(SpeakFlag flag) const {
-        std::vector<std::string> out;
-        for (auto& e : sp.events())
-            if (e.op == "speak" && e.value == static_cast<long>(flag) && !e.text.empty()) out.push_back(e.text);
-        return out;
     }
     // The values of every event `op` (of buffer `id` when given), in order.
     std::vector<long> values(const std::string& op, int id = 0) const {

@@ -3,14 +3,11 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <functional>
-#include <map>
 #include <optional>
-#include <sstream>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -25,8 +22,7 @@ inline std::string freshDir(const std::string& suffix = "") {
     auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
     std::string name = std::string("dravlen-") + (info ? info->test_suite_name() : "t") + "-" +
                        (info ? info->name() : "t") + suffix + "-" + std::to_string(::getpid());
-    for (char& c : name)
-        if (c == '/') c = '_';
+    std::replace(name.begin(), name.end(), '/', '_');
     auto d = std::filesystem::temp_directory_path() / name;
     std::filesystem::remove_all(d);
     std::filesystem::create_directories(d);
@@ -38,10 +34,9 @@ inline std::vector<std::string> readLines(const std::string& path, bool* crlf = 
     std::ifstream in(path, std::ios::binary);
     std::vector<std::string> lines;
     bool allCrlf = true;
-    for (std::string line; std::getline(in, line);) {
-        const bool cr = !line.empty() && line.back() == '\r';
-        allCrlf = allCrlf && cr && !in.eof();
-        lines.push_back(cr ? line.substr(0, line.size() - 1) : line);
+    for (std::string line; std::getline(in, line); lines.push_back(line)) {
+        allCrlf = allCrlf && line.ends_with('\r') && !in.eof();
+        if (line.ends_with('\r')) line.pop_back();
     }
     if (crlf) *crlf = allCrlf;
     return lines;
@@ -53,35 +48,13 @@ struct RunOptions {
     int voices = 2;
     std::string dir{};  // settings folder; a fresh one when empty
     std::string cwd{};  // current folder during the run; the settings folder when empty
-    // Asked for more keys when the keys run out, with the transcript so far; an empty answer
-    // ends the input. A player that reads what the game says and answers.
-    std::function<std::string(const std::vector<std::string>&)> player{};
 };
-
-inline RunOptions keysOnly(std::string keys) {
-    RunOptions o;
-    o.keys = std::move(keys);
-    return o;
-}
 
 struct RunResult {
     int status = 0;  // 0 the game came to its end, 3 the keys ran out
     std::string dir;
     std::vector<std::string> transcript;
-    bool transcriptCrlf = false;
     std::vector<scripted::Event> events;
-    double seconds = 0;  // virtual time at the end
-
-    // Sound numbers played, in order (by the buffer's loaded file).
-    std::vector<int> soundsPlayed() const {
-        std::vector<int> out;
-        std::map<int, int> numberOf;
-        for (auto& e : events) {
-            if (e.op == "sound.load") numberOf[e.id] = e.sound;
-            if (e.op == "sound.play") out.push_back(numberOf[e.id]);
-        }
-        return out;
-    }
 };
 
 inline RunResult runScript(const RunOptions& o) {
@@ -95,15 +68,6 @@ inline RunResult runScript(const RunOptions& o) {
     GameOptions options;
     options.seed = o.seed;
     options.onRandom = [&sp](double v) { sp.recordRandom(v); };
-    std::vector<std::string> said;
-    if (o.player) {
-        options.onTranscriptLine = [&said](const std::string& l) { said.push_back(l); };
-        sp.moreKeys = [&]() -> std::optional<std::vector<scripted::Key>> {
-            const std::string tokens = o.player(said);
-            if (tokens.empty()) return std::nullopt;
-            return scripted::parseTokens(tokens);
-        };
-    }
     auto oldCwd = std::filesystem::current_path();
     std::filesystem::current_path(o.cwd.empty() ? res.dir : o.cwd);
     try {
@@ -114,8 +78,7 @@ inline RunResult runScript(const RunOptions& o) {
     }
     std::filesystem::current_path(oldCwd);
     res.events = sp.events();
-    res.seconds = sp.now();
-    res.transcript = readLines(res.dir + "/dravlog.txt", &res.transcriptCrlf);
+    res.transcript = readLines(res.dir + "/dravlog.txt");
     return res;
 }
 

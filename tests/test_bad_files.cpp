@@ -1,5 +1,6 @@
 // What lies in the player's folders never hangs or breaks the game: named pipes where files are
-// expected, lying wave headers, a second copy of the game writing the same transcript.
+// expected, lying wave headers, a second copy of the game writing the same transcript; and the
+// transcript itself.
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -19,10 +20,10 @@ bool endsWell(size_t memoryBytes, const std::function<void()>& body) {
         alarm(20);
         try {
             body();
+            _exit(0);
         } catch (...) {
             _exit(2);
         }
-        _exit(0);
     }
     int status = 0;
     waitpid(pid, &status, 0);
@@ -62,48 +63,53 @@ TEST(BadFiles, WaveHeadersThatLieAreSilentAndCostNothing) {
         {"a sound file as it should be", waveFile(22050, 22050)},
     };
     for (const auto& [name, bytes] : files) {
-        SCOPED_TRACE(name);
         Rig r;
         std::ofstream(r.program + "/dravlen1.wav", std::ios::binary) << bytes;
         const bool good = &bytes == &files[4].second;
         EXPECT_TRUE(endsWell(1 * kGiB, [&] {
-            SoundId id = r.p.sound.load(r.program + "/dravlen1.wav");
-            r.p.sound.play(id, false);
-            while (r.p.sound.playing(id)) r.p.window.pump(WaitKind::other, r.sp.now() + 0.01);
-            if (r.sp.now() > 1.02 || (good && r.sp.now() < 0.98)) _exit(3);
-        }));
+            play(r.f, 1);  // after the key clearing's two turns
+            if (r.sp.now() > 1.05 || (good && r.sp.now() < 1.0)) _exit(3);
+        })) << name;
     }
 }
 
-TEST(BadFiles, TwoCopiesSharingAFolderKeepEveryLineOfBoth) {
-    Rig first, second;
+TEST(BadFiles, TwoCopiesSharingAFolderKeepEveryLineOfBothAsSpokenAndSpeechOutlivesTheFile) {
+    Rig first, second, third;
     const std::string path = first.settings + "/dravlog.txt", other = first.settings + "/dravlog2.txt";
     std::ofstream(path) << "an earlier run's line\r\n";
     EXPECT_EQ(openTranscript(first.f, path), path);
     EXPECT_EQ(openTranscript(second.f, path), other);
     Lines a, b;
     for (int i = 0; i < 50; ++i) {
-        a.push_back("first " + std::to_string(i));
-        b.push_back("second " + std::to_string(i));
-        say2(first.f, a.back());
-        say2(second.f, b.back());
+        say2(first.f, a.emplace_back("first " + std::to_string(i)));
+        say2(second.f, b.emplace_back("second " + std::to_string(i)));
     }
+    saydoll(first.f, 2500.75);  // spoken to its end
+    a.push_back("2,500 dollors, and,  75 cents");
+    bool crlf = false;
+    EXPECT_EQ(readLines(path, &crlf), a);  // on disk while still open
+    EXPECT_TRUE(crlf);
+    EXPECT_EQ(first.sp.heard(), a);
     closeTranscript(first.f);
     closeTranscript(second.f);
-    EXPECT_EQ(readLines(path), a);
-    EXPECT_EQ(readLines(other), b);
+    first.f.leaving = true;
+    say(first.f, "after");  // heard, but neither written nor echoed
+    EXPECT_EQ(std::tuple(readLines(path), first.echoed, readLines(other)), std::tuple(a, a, b));
     // A new transcript is the player's to read and no one else's to write.
     struct stat st {};
     ASSERT_EQ(stat(other.c_str(), &st), 0);
     const mode_t mask = umask(0);
     umask(mask);
     EXPECT_EQ(st.st_mode & 0777, 0644u & ~mask);
-    // Once the first copy has ended, the next run has the usual file again, emptied.
-    Rig third;
+    // A transcript that cannot be opened: speech goes on. Once the first copy has ended, the
+    // next run has the usual file again, emptied.
+    EXPECT_EQ(openTranscript(third.f, third.settings + "/no such folder/dravlog.txt"), "");
+    say(third.f, "still heard");
+    EXPECT_EQ(third.sp.heard(), Lines{"still heard"});
     EXPECT_EQ(openTranscript(third.f, path), path);
     say2(third.f, "third");
     closeTranscript(third.f);
-    EXPECT_EQ(readLines(path), Lines{"third"});
+    EXPECT_EQ(std::pair(readLines(path), third.echoed), std::pair(Lines{"third"}, Lines{"still heard", "third"}));
 }
 
 }  // namespace

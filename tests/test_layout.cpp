@@ -13,27 +13,20 @@ namespace {
 namespace fs = std::filesystem;
 using Lines = std::vector<std::string>;
 
-struct Include {
-    std::string file;  // relative to src/
-    std::string target;
-    bool angled;
-};
+struct Include { std::string file, target; bool angled; };  // file relative to src/
 
 // Every fault in the includes of one tree, one line each, naming the file. `order`: the rooms, top to bottom.
 Lines layoutFaults(const Lines& order, const std::vector<Include>& includes, const Lines& files) {
     auto roomOf = [](const std::string& path) { return path.substr(0, path.find('/')); };
-    auto rank = [&](const std::string& path) {
-        return static_cast<int>(std::find(order.begin(), order.end(), roomOf(path)) - order.begin());
-    };
-    const int none = static_cast<int>(order.size());
+    auto rank = [&](const std::string& p) { return std::find(order.begin(), order.end(), roomOf(p)) - order.begin(); };
+    const auto none = std::ssize(order);
+    const std::regex library("(SDL|AL/|al\\.h|alc\\.h|alext\\.h|efx\\.h|sndfile|espeak|libspeechd|speech-dispatcher/|X11/).*");
     Lines faults;
     for (const std::string& file : files)
         if (rank(file) == none) faults.push_back(file + ": room '" + roomOf(file) + "' is not in the order");
     for (const Include& inc : includes) {
         const std::string& to = inc.target;
         if (inc.angled) {  // only the desktop platform may use the libraries behind it
-            const std::regex library(
-                "(SDL|AL/|al\\.h|alc\\.h|alext\\.h|efx\\.h|sndfile|espeak|libspeechd|speech-dispatcher/|X11/).*");
             if (std::regex_match(to, library) && inc.file.rfind("platform/desktop/", 0) != 0)
                 faults.push_back(inc.file + ": includes the library header <" + to + ">");
         } else if (rank(to) == none) {
@@ -74,9 +67,7 @@ TEST(Layout, EveryIncludeRunsDownTheOrderOfRooms) {
         for (std::string line; std::getline(in, line);)
             if (std::regex_search(line, m, directive)) includes.push_back({files.back(), m[2], m[1] == "<"});
     }
-    std::string all;
-    for (const auto& f : layoutFaults(order, includes, files)) all += "\n  " + f;
-    EXPECT_EQ(all, "");
+    EXPECT_EQ(layoutFaults(order, includes, files), Lines{});
 }
 
 TEST(Layout, TheCheckNamesEachKindOfFault) {

@@ -6,8 +6,6 @@
 // here. DRAVLEN_RETELL=1 rewrites the stories (then read the diff before committing it).
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <map>
 #include <sstream>
 
@@ -17,23 +15,20 @@ namespace dravlen::testing {
 namespace {
 
 namespace fs = std::filesystem;
-using Lines = std::vector<std::string>;
 
 // The run a story's .keys file asks for, and its first comment line: what the story covers.
 std::pair<RunOptions, std::string> readCase(const fs::path& file) {
     RunOptions o;
-    std::string about, line;
+    std::string about;
     std::ifstream in(file);
-    while (std::getline(in, line)) {
+    for (std::string line, first; std::getline(in, line);) {
         std::istringstream words(line);
-        std::string first;
         words >> first;
         if (line.rfind("#", 0) == 0) {
             if (about.empty()) about = line.substr(1);
         } else if (first == "seed") {
-            uint32_t s = 0;
-            words >> s;
-            o.seed = s;
+            o.seed.emplace();
+            words >> *o.seed;
         } else if (first == "voices") {
             words >> o.voices;
         } else if (first == "settings") {  // a settings file left by an earlier run, a number a line
@@ -49,10 +44,7 @@ std::pair<RunOptions, std::string> readCase(const fs::path& file) {
 
 // What the player heard, one line per event, with the state a sound had when it started.
 std::string tell(const RunResult& r) {
-    struct Buffer {
-        int sound = 0;
-        long volume = 0, frequency = 0, pan = 0;
-    };
+    struct Buffer { long sound = 0, volume = 0, frequency = 0, pan = 0; };
     std::map<int, Buffer> buffers;
     std::string out;
     auto put = [&out](double t, const std::string& what) {
@@ -64,38 +56,27 @@ std::string tell(const RunResult& r) {
     for (const auto& e : r.events) {
         Buffer& b = buffers[e.id];
         const std::string& op = e.op;
-        if (op == "sound.load") {
-            b = Buffer{e.sound};
-        } else if (op == "sound.volume" || op == "sound.frequency" || op == "sound.pan") {
+        if (op == "sound.load") b = Buffer{e.sound};
+        if (op == "sound.volume" || op == "sound.frequency" || op == "sound.pan")
             (op == "sound.volume" ? b.volume : op == "sound.pan" ? b.pan : b.frequency) = e.value;
-        } else if (op == "sound.play") {
+        if (op == "sound.play")
             put(e.t, "play " + text(b.sound) + (e.value ? " looped" : "") + " volume " + text(b.volume) + " pan " +
                          text(b.pan) + (b.frequency ? " frequency " + text(b.frequency) : ""));
-        } else if (op == "sound.stop") {
-            put(e.t, "stop " + text(b.sound));
-        } else if (op == "speak" && !e.text.empty()) {
-            put(e.t, "say \"" + e.text + "\"");
-        } else if (op == "key") {
-            put(e.t, "key " + e.text);
-        } else if (op == "rnd") {
+        if (op == "sound.stop") put(e.t, "stop " + text(b.sound));
+        if (op == "speak" && !e.text.empty()) put(e.t, "say \"" + e.text + "\"");
+        if (op == "key") put(e.t, "key " + e.text);
+        if (op == "rnd") {
             char draw[32];
             std::snprintf(draw, sizeof draw, "draw %.6f", e.real);
             put(e.t, draw);
-        } else if (op == "rate" || op == "volume" || op == "voice") {
-            put(e.t, "voice " + op + " " + text(e.value));
-        } else if (op == "beep" || op == "message" || op == "launch" || op == "exit") {
-            put(e.t, op + (e.text.empty() ? "" : " \"" + e.text + "\"") + (op == "exit" ? " " + text(e.value) : ""));
         }
+        if (op == "rate" || op == "volume" || op == "voice") put(e.t, "voice " + op + " " + text(e.value));
+        if (op == "beep" || op == "message" || op == "launch" || op == "exit")
+            put(e.t, op + (e.text.empty() ? "" : " \"" + e.text + "\"") + (op == "exit" ? " " + text(e.value) : ""));
     }
     out += std::string("ended ") + (r.status == 0 ? "by the game" : "with the keys run out") + "\n";
-    std::ifstream settings(r.dir + "/dravlen.cfg");
+    std::ifstream settings(r.dir + "/dravlen.cfg");  // as written, line ends and all
     for (std::string line; std::getline(settings, line);) out += "settings " + line + "\n";
-    return out;
-}
-
-Lines linesOf(std::istream&& in) {
-    Lines out;
-    for (std::string line; std::getline(in, line);) out.push_back(line);
     return out;
 }
 
@@ -110,23 +91,15 @@ TEST(Stories, EveryStoryIsHeardAsWritten) {
         const auto [options, about] = readCase(keys);
         SCOPED_TRACE(keys.filename().string() + ":" + about);
         const std::string heard = tell(runScript(options));
-        fs::path storyFile = keys;
-        storyFile.replace_extension(".story");
+        const fs::path storyFile = fs::path(keys).replace_extension(".story");
         if (std::getenv("DRAVLEN_RETELL")) {
             std::ofstream(storyFile) << heard;
             continue;
         }
         ASSERT_TRUE(fs::exists(storyFile)) << "no " << storyFile << ": run with DRAVLEN_RETELL=1, read what it wrote";
-        const Lines want = linesOf(std::ifstream(storyFile)), got = linesOf(std::istringstream(heard));
-        size_t i = 0;
-        while (i < want.size() && i < got.size() && want[i] == got[i]) ++i;
-        if (i < want.size() || i < got.size()) {
-            std::string context;
-            for (size_t k = i >= 3 ? i - 3 : 0; k < i; ++k) context += "  " + want[k] + "\n";
-            ADD_FAILURE() << storyFile.filename().string() << " line " << i + 1 << " differs\n"
-                          << context << "written: " << (i < want.size() ? want[i] : "(end)") << "\n"
-                          << "heard:   " << (i < got.size() ? got[i] : "(end)");
-        }
+        std::ostringstream written;  // a difference is shown as a diff of the two, with context
+        written << std::ifstream(storyFile).rdbuf();
+        EXPECT_EQ(written.str(), heard) << storyFile.filename().string() << " differs";
     }
 }
 
