@@ -7,14 +7,10 @@
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-#include <string>
+#include <iterator>
 #include <thread>
 
 #include "test_files.h"
@@ -76,18 +72,15 @@ public:
         if (pid_ <= 0) return;
         signal(sig);
         signal(SIGCONT);
-        for (int i = 0; waitpid(pid_, nullptr, WNOHANG) == 0; ++i) {
+        for (int i = 0; waitpid(pid_, nullptr, WNOHANG) == 0; ++i, std::this_thread::sleep_for(10ms))
             if (i == 300) signal(SIGKILL);  // three seconds: it would not leave
-            std::this_thread::sleep_for(10ms);
-        }
         pid_ = -1;
     }
     std::string socket() const { return dir / "speechd.sock"; }
     // The value of `key` in the last settings the daemon sent its output module before it said `text`.
     std::string moduleSetting(const std::string& text, const std::string& key) const {
-        std::stringstream s;
-        s << std::ifstream(dir / "speech-dispatcher.log").rdbuf();
-        std::string log = s.str();
+        std::ifstream file(dir / "speech-dispatcher.log");
+        std::string log(std::istreambuf_iterator<char>(file), {});
         size_t said = log.find("output module: |<speak>" + text), at = log.rfind("\n" + key + "=", said);
         if (said == std::string::npos || at == std::string::npos) return "(none)";
         at += key.size() + 2;

@@ -18,38 +18,37 @@ using namespace std::chrono_literals;
 using testing::longText, testing::PrivateDaemon, testing::unixSocket;
 using Texts = std::vector<std::string>;
 
+// Speaks `texts` one after another: queued, and the last with `last`.
+void speakAll(DesktopSpeech& engine, const Texts& texts, SpeakFlag last) {
+    for (size_t i = 0; i < texts.size(); ++i) engine.speak(texts[i], i + 1 < texts.size() ? SpeakFlag::async : last);
+}
+
 Texts voiceNames(DesktopSpeech& engine) {
     Texts names;
     for (int i = 0; i < engine.voiceCount(); ++i) names.push_back(engine.voiceName(i));
     return names;
 }
 
-// The embedded engine's stand-in: three voices, every call written down ("flag:text").
+// The embedded engine's stand-in: three voices, every call written down ("flag:text", "rate 4").
 struct FakeEmbedded : DesktopSpeech {
-    struct Log {
-        Texts calls;
-        int rate = 0, volume = 100, voice = 0;
-    };
-    std::shared_ptr<Log> log;
-    explicit FakeEmbedded(std::shared_ptr<Log> l) : log(std::move(l)) {}
+    Texts& calls;
+    explicit FakeEmbedded(Texts& c) : calls(c) {}
     int voiceCount() override { return 3; }
     std::string voiceName(int i) override { return "embedded " + std::to_string(i); }
-    bool selectVoice(int i) override { return i >= 0 && i < 3 && (log->voice = i, true); }
+    bool selectVoice(int i) override { return note("voice", i); }
     int defaultRate() override { return 0; }
-    void setRate(int r) override { log->rate = r; }
-    void setVolume(int v) override { log->volume = v; }
-    void speak(const std::string& text, SpeakFlag flag) override {
-        log->calls.push_back(std::to_string(static_cast<int>(flag)) + ":" + text);
-    }
+    void setRate(int r) override { note("rate", r); }
+    void setVolume(int v) override { note("volume", v); }
+    void speak(const std::string& t, SpeakFlag f) override { calls.push_back(std::to_string(int(f)) + ":" + t); }
     Texts heard() override { return {}; }
+    bool note(const std::string& what, int value) { return calls.push_back(what + " " + std::to_string(value)), true; }
 };
 
 class SpeechdTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (access(PrivateDaemon::program, X_OK) || access(PrivateDaemon::modules, X_OK)) {
+        if (access(PrivateDaemon::program, X_OK) || access(PrivateDaemon::modules, X_OK))
             GTEST_SKIP() << "speech-dispatcher and speech-dispatcher-espeak-ng are not installed";
-        }
         ASSERT_TRUE(daemon.start()) << "the private speech-dispatcher did not come up";
     }
     std::unique_ptr<SpeechdSpeech> connect() {
@@ -58,42 +57,56 @@ protected:
         EXPECT_TRUE(engine->ready(10)) << "the private daemon did not answer";
         return engine;
     }
-    // The switch over a fake embedded engine and the private daemon, the daemon's first voice chosen.
-    std::unique_ptr<DesktopSpeech> both(bool chooseRemote = true) {
+    // The switch over a fake embedded engine and the private daemon.
+    std::unique_ptr<DesktopSpeech> both() {
         auto remote = connect();
-        if (!remote->ready()) return nullptr;
-        auto speech = withSpeechDispatcher(std::make_unique<FakeEmbedded>(log), std::move(remote));
-        EXPECT_TRUE(!chooseRemote || speech->selectVoice(3));
-        return speech;
+        return remote->ready() ? withSpeechDispatcher(std::make_unique<FakeEmbedded>(calls), std::move(remote)) : nullptr;
     }
     // Waits until the daemon reports `event` after `since`.
     bool waitFor(SpeechdSpeech& engine, SpeechdEvent event, std::chrono::steady_clock::time_point since) {
         for (int i = 0; i < 500 && engine.lastEventAt(event) < since; ++i) std::this_thread::sleep_for(10ms);
         return engine.lastEventAt(event) >= since;
     }
+    // The daemon dies (SIGKILL) or hangs (SIGSTOP) under the game's speech: the embedded engine
+    // says what the daemon had not finished, then the new line, with the game's rate and volume,
+    // and a wait for the end of it all ends.
+    void lose(int sig) {
+        auto speech = both();
+        ASSERT_TRUE(speech && speech->selectVoice(3));
+        speech->setRate(-3);
+        speech->setVolume(60);
+        speech->speak("heard through the daemon", SpeakFlag::sync);
+        if (sig == SIGSTOP) daemon.signal(sig);
+        speakAll(*speech, {longText(), "queued behind it"}, SpeakFlag::async);  // returns at once: only queued
+        std::this_thread::sleep_for(200ms);
+        if (sig == SIGKILL) daemon.stop(sig);
+        speech->speak("after the fall", SpeakFlag::sync);
+        speech->speak("and on", SpeakFlag::async);
+        // The daemon's voices can no longer be chosen; the embedded ones can.
+        EXPECT_TRUE(!speech->selectVoice(4) && speech->selectVoice(2));
+        EXPECT_EQ(calls, (Texts{"2:", "rate -3", "volume 60", "1:" + longText(), "1:queued behind it",
+                                "1:after the fall", "0:", "1:and on", "voice 2"}));
+        speech.reset();  // leaving does not wait for a stopped daemon either
+    }
 
     PrivateDaemon daemon;
-    std::shared_ptr<FakeEmbedded::Log> log = std::make_shared<FakeEmbedded::Log>();
+    Texts calls;  // the fake embedded engine's
 };
 
 TEST(SpeechdAbsent, NoDaemonOrAMuteOneLeavesTheEmbeddedEngineAloneAndScalesAreClamped) {
+    // Nobody listens on one socket: refused at once. The other takes the connection and never
+    // answers, as a daemon with a wedged audio output does: given up after the deadline, and
+    // leaving does not wait for it either.
     testing::ScratchFolder scratch;
-    auto log = std::make_shared<FakeEmbedded::Log>();
-    auto fake = std::make_unique<FakeEmbedded>(log);
-    DesktopSpeech* embedded = fake.get();
-    // Nobody listens on the socket: refused at once.
-    auto speech = withSpeechDispatcher(std::move(fake), std::make_unique<SpeechdSpeech>(scratch / "none.sock"));
-    EXPECT_EQ(speech.get(), embedded);
-    // A socket that takes the connection and never answers, as a daemon with a wedged audio
-    // output does: given up after the deadline, and leaving does not wait for it either.
     int fd = unixSocket(scratch / "mute.sock", true);
     ASSERT_GE(fd, 0);
     auto start = std::chrono::steady_clock::now();
-    {
-        SpeechdSpeech mute(scratch / "mute.sock");
-        EXPECT_FALSE(mute.ready(0.3));
-        EXPECT_EQ(mute.voiceCount(), 0);
-        mute.speak("nobody hears this", SpeakFlag::sync);  // not ready: returns, says nothing
+    for (const char* socket : {"none.sock", "mute.sock"}) {
+        Texts calls;
+        auto fake = std::make_unique<FakeEmbedded>(calls);
+        DesktopSpeech* embedded = fake.get();
+        auto speech = withSpeechDispatcher(std::move(fake), std::make_unique<SpeechdSpeech>(scratch / socket));
+        EXPECT_EQ(speech.get(), embedded) << socket;
     }
     EXPECT_LT(std::chrono::steady_clock::now() - start, 5s);  // a wait on the daemon would never end
     close(fd);
@@ -102,8 +115,8 @@ TEST(SpeechdAbsent, NoDaemonOrAMuteOneLeavesTheEmbeddedEngineAloneAndScalesAreCl
               std::vector<int>({100, -100, 100, -100}));
 }
 
-TEST_F(SpeechdTest, TheDaemonsEnglishVoicesFollowTheEmbeddedOnesAndTheChosenOneSpeaksWithTheGamesRateAndVolume) {
-    auto speech = both(false);
+TEST_F(SpeechdTest, EnglishVoicesAfterTheEmbeddedOnesSpeakInOrderAndPurgeLeavesAnotherProgramAlone) {
+    auto speech = both();
     ASSERT_TRUE(speech);
     Texts names = voiceNames(*speech);
     int count = int(names.size());
@@ -116,47 +129,37 @@ TEST_F(SpeechdTest, TheDaemonsEnglishVoicesFollowTheEmbeddedOnesAndTheChosenOneS
     auto firstVariant = std::partition_point(remote.begin(), remote.end(), plain);
     EXPECT_TRUE(firstVariant != remote.begin() && std::none_of(firstVariant, remote.end(), plain));
     EXPECT_TRUE(std::is_sorted(remote.begin(), firstVariant) && std::is_sorted(firstVariant, remote.end()));
-    EXPECT_EQ(voiceNames(*connect()), remote);  // another connection lists the same voices
 
+    // The chosen voice speaks with the game's rate and volume.
     speech->setRate(4);
     speech->setVolume(55);
-    EXPECT_TRUE(log->rate == 4 && log->volume == 55);
     speech->speak("embedded", SpeakFlag::sync);
     EXPECT_TRUE(speech->selectVoice(5));
     speech->speak("through the daemon", SpeakFlag::sync);
     EXPECT_EQ(speech->heard(), Texts{"through the daemon"});
-    EXPECT_EQ(daemon.moduleSetting("through the daemon", "synthesis_voice"), names[5]);
-    EXPECT_EQ(daemon.moduleSetting("through the daemon", "rate"), "40");
-    EXPECT_EQ(daemon.moduleSetting("through the daemon", "volume"), "10");
-    // Back to an embedded voice: what the daemon still had queued is dropped.
+    auto setting = [&](const char* key) { return daemon.moduleSetting("through the daemon", key); };
+    EXPECT_EQ(Texts({setting("synthesis_voice"), setting("rate"), setting("volume")}), Texts({names[5], "40", "10"}));
+    // Back to an embedded voice, the first one too.
     speech->speak(longText(), SpeakFlag::async);
-    EXPECT_TRUE(speech->selectVoice(2) && speech->selectVoice(0));  // the first voice too
-    EXPECT_EQ(log->voice, 0);
+    EXPECT_TRUE(speech->selectVoice(2) && speech->selectVoice(0));
     speech->speak("home again", SpeakFlag::async);
     // Choosing the daemon's voice purged the embedded engine, so the two never talk at once.
-    EXPECT_EQ(log->calls, (Texts{"0:embedded", "2:", "1:home again"}));
+    EXPECT_EQ(calls, (Texts{"rate 4", "volume 55", "0:embedded", "2:", "voice 2", "voice 0", "1:home again"}));
     EXPECT_FALSE(speech->selectVoice(count) || speech->selectVoice(-1));
-}
 
-TEST_F(SpeechdTest, QueuedTextsAreHeardInOrderAndPurgeCancelsTheGamesOwnSpeechButNotAnotherPrograms) {
+    // Sent straight on at priority "text", each would cut off the one before.
     auto engine = connect();
     ASSERT_TRUE(engine->selectVoice(0));
     engine->setRate(5);
-    // Sent straight on at priority "text", each would cut off the one before.
-    engine->speak("first line, queued", SpeakFlag::async);
-    engine->speak("second", SpeakFlag::async);
-    engine->speak("third & last < line", SpeakFlag::sync);
+    speakAll(*engine, {"first line, queued", "second", "third & last < line"}, SpeakFlag::sync);
     EXPECT_EQ(engine->heard(), (Texts{"first line, queued", "second", "third & last < line"}));
-    EXPECT_TRUE(engine->takeUnheard().empty());
     // An empty synchronous text waits for what is queued, and returns when nothing is.
-    engine->speak("one two three four", SpeakFlag::async);
-    engine->speak("", SpeakFlag::sync);
+    speakAll(*engine, {"one two three four", ""}, SpeakFlag::sync);
     EXPECT_EQ(engine->heard().size(), 4u);
     engine->speak("", SpeakFlag::sync);
 
     auto start = std::chrono::steady_clock::now();
-    engine->speak(longText(), SpeakFlag::async);
-    engine->speak("queued behind it", SpeakFlag::async);
+    speakAll(*engine, {longText(), "queued behind it"}, SpeakFlag::async);
     ASSERT_TRUE(waitFor(*engine, SpeechdEvent::begin, start)) << "the daemon never began to speak";
     auto purged = std::chrono::steady_clock::now();
     engine->speak("", SpeakFlag::purge);
@@ -164,12 +167,9 @@ TEST_F(SpeechdTest, QueuedTextsAreHeardInOrderAndPurgeCancelsTheGamesOwnSpeechBu
     std::this_thread::sleep_for(300ms);
     EXPECT_TRUE(engine->heard().size() == 4 && engine->takeUnheard().empty());
     // A purge with a text speaks that text next.
-    engine->speak(longText(2), SpeakFlag::async);
-    engine->speak("queued behind it", SpeakFlag::async);
-    engine->speak("now this", SpeakFlag::purge);
+    speakAll(*engine, {longText(2), "queued behind it", "now this"}, SpeakFlag::purge);
     engine->speak("", SpeakFlag::sync);
-    EXPECT_EQ(engine->heard().back(), "now this");
-    EXPECT_TRUE(engine->heard().size() == 5 && !engine->lost());
+    EXPECT_TRUE(engine->heard().size() == 5 && engine->heard().back() == "now this" && !engine->lost());
 
     // Another program speaks; the game's purge leaves it alone.
     std::string path = daemon.socket();
@@ -191,38 +191,8 @@ TEST_F(SpeechdTest, QueuedTextsAreHeardInOrderAndPurgeCancelsTheGamesOwnSpeechBu
     spd_close(other);
 }
 
-TEST_F(SpeechdTest, WhenTheDaemonDiesTheEmbeddedEngineGoesOnWithTheSameRateAndVolume) {
-    auto speech = both();
-    ASSERT_TRUE(speech);
-    speech->setRate(-3);
-    speech->setVolume(60);
-    speech->speak("heard through the daemon", SpeakFlag::sync);
-    speech->speak(longText(), SpeakFlag::async);
-    speech->speak("queued behind it", SpeakFlag::async);
-    std::this_thread::sleep_for(200ms);
-    daemon.stop(SIGKILL);
-    speech->speak("after the fall", SpeakFlag::sync);
-    // What the daemon had not finished, then the new line, and a wait for the end of it all.
-    EXPECT_EQ(log->calls, (Texts{"2:", "1:" + longText(), "1:queued behind it", "1:after the fall", "0:"}));
-    EXPECT_TRUE(log->rate == -3 && log->volume == 60);
-    // From now on the embedded engine speaks; the daemon's voices can no longer be chosen.
-    speech->speak("and on", SpeakFlag::async);
-    EXPECT_EQ(log->calls.back(), "1:and on");
-    EXPECT_FALSE(speech->selectVoice(4));
-    EXPECT_TRUE(speech->selectVoice(2));
-}
-
-TEST_F(SpeechdTest, ADaemonThatHangsIsGivenUpAndTheWaitEnds) {
-    auto speech = both();
-    ASSERT_TRUE(speech);
-    speech->speak("still fine", SpeakFlag::sync);
-    daemon.signal(SIGSTOP);
-    speech->speak(longText(), SpeakFlag::async);  // returns at once: only queued
-    speech->speak("held", SpeakFlag::sync);       // ends once the daemon is seen to hang
-    EXPECT_EQ(log->calls, (Texts{"2:", "1:" + longText(), "1:held", "0:"}));
-    speech.reset();  // leaving does not wait for the stopped daemon either
-    daemon.stop(SIGKILL);
-}
+TEST_F(SpeechdTest, WhenTheDaemonDiesTheEmbeddedEngineSaysTheRest) { lose(SIGKILL); }
+TEST_F(SpeechdTest, ADaemonThatHangsIsGivenUpAndTheWaitEnds) { lose(SIGSTOP); }
 
 }  // namespace
 }  // namespace dravlen::desktop
