@@ -13,10 +13,8 @@ constexpr int num = 0x1000;  // NumLock on
 constexpr int shift = 0x0001;
 
 TEST(KeyMap, CodesByTheLayoutsCharacterThenByPosition) {
-    // keycode 0 stands for a key without a character: special(scancode).
-    const struct {
-        int keycode, scancode, mod, code;
-    } cases[] = {
+    // keycode, scancode, mod, code; keycode 0 stands for a key without a character: special(scancode).
+    const int cases[][4] = {
         // Letters by the character the layout gives (AZERTY's "a" sits on the US "Q"); Shift changes
         // nothing; a letter of another alphabet (Cyrillic "ef") falls back on the key's position.
         {'a', 4, 0, 65}, {'z', 29, 0, 90}, {'a', 20, 0, 65}, {'n', 17, shift, 78}, {0x444, 4, 0, 65},
@@ -36,9 +34,9 @@ TEST(KeyMap, CodesByTheLayoutsCharacterThenByPosition) {
         {'/', 56, 0, 191}, {'`', 53, 0, 192}, {'[', 47, 0, 219}, {'\\', 49, 0, 220}, {']', 48, 0, 221},
         {'\'', 52, 0, 222}, {',', 16, 0, 188}, {0xf6, 51, 0, 186},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(virtualKeyCode(c.keycode ? c.keycode : special(c.scancode), c.scancode, c.mod), c.code)
-            << "keycode " << c.keycode << " scancode " << c.scancode << " mod " << c.mod;
+    for (auto [keycode, scancode, mod, code] : cases)
+        EXPECT_EQ(virtualKeyCode(keycode ? keycode : special(scancode), scancode, mod), code)
+            << "keycode " << keycode << " scancode " << scancode << " mod " << mod;
 
     for (int i = 0; i < 12; ++i) EXPECT_EQ(virtualKeyCode(special(58 + i), 58 + i, 0), 112 + i) << "F" << i + 1;
     // Keypad 0-9: 96-105 with NumLock on; off, the key printed on them (5 is Clear).

@@ -17,8 +17,8 @@ struct ScratchFolder {
         return mkdtemp(pattern.data()) ? pattern : "";
     }();
     ~ScratchFolder() {
-        std::error_code ignored;
-        if (!path.empty()) std::filesystem::remove_all(path, ignored);
+        std::error_code ignored;  // and nothing to remove when mkdtemp failed
+        std::filesystem::remove_all(path, ignored);
     }
     std::string operator/(const std::string& name) const { return path + "/" + name; }
 };
