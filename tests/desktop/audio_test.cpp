@@ -119,6 +119,7 @@ TEST_F(AudioTest, VolumePanAndFrequencyReachTheMixAndTheMixStaysWithinFullScale)
         EXPECT_NEAR(crossings / 2.0 * rate / double(loud.size()), pitch, pitch * 0.04) << hertz;
     }
     sound->stop(id);
+    std::this_thread::sleep_for(100ms);  // faded out: only the loops below are mixed
     SoundId loops[] = {sine(22050, 441), sine(22050, 441), sine(22050, 441)};  // in phase they sum to 2.7
     size_t from = framesNow();
     for (SoundId loop : loops) sound->play(loop, true);
