@@ -37,7 +37,10 @@ for tool in Xvfb xdotool sox python3; do
 done
 
 cat > "$out/check_real_game.py" <<'PY'
-import ctypes, json, math, os, re, shutil, signal, subprocess, sys, time, array
+import json, math, os, re, shutil, signal, subprocess, sys, time, array
+
+sys.path.insert(0, sys.argv[4])
+from realgame import Display, send_close_request  # the harness the end-to-end tests use
 
 BUILD, OUT, MODE = sys.argv[1], sys.argv[2], sys.argv[3]
 QUICK = MODE == "quick"
@@ -190,43 +193,6 @@ def choose_second():
     return second, cands
 
 # ---------------------------------------------------------------- the real game
-class X:
-    def __init__(self):
-        # Xvfb chooses a free display and reports it once it listens (no race with other runs).
-        r, w = os.pipe()
-        self.proc = subprocess.Popen(["Xvfb", "-displayfd", str(w), "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
-                                     pass_fds=(w,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        os.close(w)
-        with os.fdopen(r) as f:
-            self.display = ":" + f.readline().strip()
-        os.environ["DISPLAY"] = self.display
-    def stop(self):
-        self.proc.terminate(); self.proc.wait()
-
-def send_close_request(window):
-    """Sends WM_DELETE_WINDOW, as a window manager does when the user closes the window."""
-    x11 = ctypes.cdll.LoadLibrary("libX11.so.6")
-    x11.XOpenDisplay.restype = ctypes.c_void_p
-    x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
-    x11.XInternAtom.restype = ctypes.c_ulong
-    x11.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
-    x11.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long, ctypes.c_void_p]
-    x11.XFlush.argtypes = [ctypes.c_void_p]
-    x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
-    dpy = x11.XOpenDisplay(None)
-    ev = (ctypes.c_long * 24)()
-    buf = ctypes.cast(ev, ctypes.POINTER(ctypes.c_ubyte))
-    def put(off, value, ctype):
-        ctypes.cast(ctypes.addressof(ev) + off, ctypes.POINTER(ctype))[0] = value
-    put(0, 33, ctypes.c_int)                                        # ClientMessage
-    put(32, window, ctypes.c_ulong)                                 # window
-    put(40, x11.XInternAtom(dpy, b"WM_PROTOCOLS", 0), ctypes.c_ulong)
-    put(48, 32, ctypes.c_int)                                       # format
-    put(56, x11.XInternAtom(dpy, b"WM_DELETE_WINDOW", 0), ctypes.c_ulong)
-    put(64, 0, ctypes.c_ulong)                                      # CurrentTime
-    x11.XSendEvent(dpy, window, 0, 0, ev)
-    x11.XFlush(dpy); x11.XCloseDisplay(dpy)
-
 class Game:
     def __init__(self, name):
         self.dir = os.path.join(OUT, name)
@@ -386,7 +352,7 @@ def spectrogram(path, start, dur, png, title):
 
 # ---------------------------------------------------------------- main
 def main():
-    x = X()
+    x = Display()
     ok = True
     try:
         say("planning: playing candidate seeds headless ...")
@@ -533,7 +499,7 @@ def main():
             if 'game' in locals() and game.alive(): game.proc.kill()
         except Exception: pass
         close_ok = close_check() if 'game' in locals() else False
-        x.stop()
+        x.close()
     return ok and close_ok
 
 def close_check():
@@ -563,4 +529,4 @@ if __name__ == "__main__":
     sys.exit(0 if good else 1)
 PY
 
-python3 "$out/check_real_game.py" "$build" "$out" "$mode"
+python3 "$out/check_real_game.py" "$build" "$out" "$mode" "$(realpath "$(dirname "$0")/../tests/e2e")"

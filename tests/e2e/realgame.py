@@ -79,6 +79,31 @@ def finish():
     print("PASS")
 
 
+def send_close_request(window):
+    """WM_DELETE_WINDOW, as a window manager sends it when the player closes the window."""
+    x11 = ctypes.cdll.LoadLibrary("libX11.so.6")
+    x11.XOpenDisplay.restype = ctypes.c_void_p
+    x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
+    x11.XInternAtom.restype = ctypes.c_ulong
+    x11.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+    x11.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long, ctypes.c_void_p]
+    x11.XFlush.argtypes = [ctypes.c_void_p]
+    x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
+    dpy = x11.XOpenDisplay(None)
+    ev = (ctypes.c_long * 24)()
+
+    def put(off, value, ctype):
+        ctypes.cast(ctypes.addressof(ev) + off, ctypes.POINTER(ctype))[0] = value
+    put(0, 33, ctypes.c_int)  # ClientMessage
+    put(32, window, ctypes.c_ulong)
+    put(40, x11.XInternAtom(dpy, b"WM_PROTOCOLS", 0), ctypes.c_ulong)
+    put(48, 32, ctypes.c_int)
+    put(56, x11.XInternAtom(dpy, b"WM_DELETE_WINDOW", 0), ctypes.c_ulong)
+    x11.XSendEvent(dpy, window, 0, 0, ev)
+    x11.XFlush(dpy)
+    x11.XCloseDisplay(dpy)
+
+
 class Game:
     def __init__(self, exe, work=None, env=None, settings=None, args=()):
         self.work = work or tempfile.mkdtemp(prefix="dravlen-e2e-")
@@ -132,28 +157,7 @@ class Game:
         subprocess.run(["xdotool", "type", "--window", str(self.window), "--delay", str(delay_ms), text])
 
     def close_request(self):
-        """WM_DELETE_WINDOW, as a window manager sends it when the player closes the window."""
-        x11 = ctypes.cdll.LoadLibrary("libX11.so.6")
-        x11.XOpenDisplay.restype = ctypes.c_void_p
-        x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
-        x11.XInternAtom.restype = ctypes.c_ulong
-        x11.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
-        x11.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long, ctypes.c_void_p]
-        x11.XFlush.argtypes = [ctypes.c_void_p]
-        x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
-        dpy = x11.XOpenDisplay(None)
-        ev = (ctypes.c_long * 24)()
-
-        def put(off, value, ctype):
-            ctypes.cast(ctypes.addressof(ev) + off, ctypes.POINTER(ctype))[0] = value
-        put(0, 33, ctypes.c_int)  # ClientMessage
-        put(32, self.window, ctypes.c_ulong)
-        put(40, x11.XInternAtom(dpy, b"WM_PROTOCOLS", 0), ctypes.c_ulong)
-        put(48, 32, ctypes.c_int)
-        put(56, x11.XInternAtom(dpy, b"WM_DELETE_WINDOW", 0), ctypes.c_ulong)
-        x11.XSendEvent(dpy, self.window, 0, 0, ev)
-        x11.XFlush(dpy)
-        x11.XCloseDisplay(dpy)
+        send_close_request(self.window)
 
     def destroy_window(self):
         """The window itself destroyed by another client, as when its display is torn down: no
