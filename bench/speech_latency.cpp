@@ -53,11 +53,9 @@ bool embedded() {
         speech->speak("", SpeakFlag::purge);
         auto rec = recordingAfterSync();
         size_t frames = rec.size() / 2, quietAt = frames;
-        for (size_t f = key; f + rate / 100 < frames && quietAt == frames; ++f) {
-            size_t g = f;
-            while (g < f + rate / 100 && !loud(rec[2 * g])) ++g;
-            if (g == f + rate / 100) quietAt = f;
-            else f = g;
+        for (size_t f = key, quiet = 0; f < frames && quietAt == frames; ++f) {
+            quiet = loud(rec[2 * f]) ? 0 : quiet + 1;
+            if (quiet == size_t(rate / 100)) quietAt = f + 1 - quiet;  // the first 10 ms without a sound
         }
         silence.push_back(1000.0 * double(quietAt - key) / rate);
         // The next line: from the call to its first sound, on a quiet output. After a purge the
