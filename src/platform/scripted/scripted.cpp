@@ -2,8 +2,13 @@
 #include "platform/scripted/scripted.h"
 
 #include "platform/files.h"
+#include "platform/wave_reader.h"
 
 #include <unistd.h>
+
+#ifdef __EMSCRIPTEN__
+#include <emscripten.h>
+#endif
 
 #include <algorithm>
 #include <charconv>
@@ -30,42 +35,14 @@ const std::string release = "sound.release", play = "sound.play", stop = "sound.
                   volume = "sound.volume", frequency = "sound.frequency", pan = "sound.pan";
 }  // namespace op
 
-// Frames and rate of a RIFF/WAVE file, from its header alone. {0, 0} when it is not one, or
-// when it claims a sample rate no real sound file has. Every size in the header is bounded by
-// the file's own length, so a lying header costs nothing.
+// Frames and rate of a RIFF/WAVE file, from its header alone; {0, 0} when it is not one.
 std::pair<long, int> waveLength(const std::string& path) {
     size_t fileSize = 0;
     const std::optional<std::string> head = readRegularFile(path, 64 * 1024, &fileSize);
-    if (!head || head->size() < 12 || head->compare(0, 4, "RIFF") != 0 || head->compare(8, 4, "WAVE") != 0)
-        return {0, 0};
-    const auto* b = reinterpret_cast<const unsigned char*>(head->data());
-    auto le = [b](size_t at, int n) {
-        uint32_t v = 0;
-        for (int i = n - 1; i >= 0; --i) v = v << 8 | b[at + static_cast<size_t>(i)];
-        return v;
-    };
-    int channels = 0, rate = 0, bits = 0;
-    size_t at = 12;
-    while (at + 8 <= head->size()) {
-        const std::string id = head->substr(at, 4);
-        const uint64_t size = le(at + 4, 4);
-        at += 8;
-        if (id == "fmt ") {
-            if (size < 16 || at + size > head->size()) return {0, 0};
-            channels = static_cast<int>(le(at + 2, 2));
-            rate = static_cast<int>(le(at + 4, 4));
-            bits = static_cast<int>(le(at + 14, 2));
-        } else if (id == "data") {
-            if (channels <= 0 || bits <= 0 || rate < kLowestSoundRate || rate > kHighestSoundRate) return {0, 0};
-            // A truncated file plays what is there.
-            const uint64_t bytes = std::min<uint64_t>(size, fileSize > at ? fileSize - at : 0);
-            long frames = static_cast<long>(bytes / (static_cast<uint64_t>(channels) * static_cast<uint64_t>((bits + 7) / 8)));
-            return {frames, frames > 0 ? rate : 0};
-        }
-        if (size + (size & 1) > fileSize) return {0, 0};
-        at += static_cast<size_t>(size + (size & 1));
-    }
-    return {0, 0};
+    if (!head) return {0, 0};
+    const auto h = readWaveHeader(reinterpret_cast<const unsigned char*>(head->data()), head->size(), fileSize);
+    if (!h) return {0, 0};
+    return {h->frames, h->frames > 0 ? h->rate : 0};
 }
 
 // The number in a file name "dravlenN.wav" (what follows it is not looked at), 0 if none.
@@ -80,6 +57,12 @@ int soundNumberOf(const std::string& path) {
 }
 
 std::string programFolderOfSelf() {
+#ifdef __EMSCRIPTEN__
+    // Compiled for node, the program is its script: the folder of that file, not node's own.
+    const char* folder = emscripten_run_script_string(
+        "typeof process == 'object' ? require('path').dirname(require('path').resolve(process.argv[1])) : '.'");
+    return folder && *folder ? folder : ".";
+#endif
     std::error_code ec;
     auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
     return ec ? std::string(".") : exe.parent_path().string();
