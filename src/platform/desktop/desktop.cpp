@@ -13,6 +13,7 @@
 #include "platform/desktop/key_map.h"
 #include "platform/desktop/system_paths.h"
 #include "platform/desktop/voice_switch.h"
+#include "platform/key_queue.h"
 
 // Last: Xlib's macros (None, Status, True...) must not reach the headers above.
 #include <SDL_syswm.h>
@@ -95,12 +96,17 @@ public:
     }
 
     // Sleeps in SDL's event wait, which blocks on the X connection itself: no wake-up comes
-    // but an event or the deadline.
-    WindowEvents pump(WaitKind, double until) override {
+    // but an event or the deadline. Which keys each yield hands over is the key queue's rule.
+    WindowEvents pump(WaitKind why, double until) override {
         WindowEvents out;
         SDL_Event ev;
-        while (SDL_PollEvent(&ev)) handle(ev, out);
+        // What came since the last yield came while the game was busy.
+        while (SDL_PollEvent(&ev)) handle(ev, out, false);
         noteGone(out);  // an error may have come outside the pump (a caption change)
+        if (closePending_) out.closeRequested = true;  // asked during a synchronous line
+        closePending_ = false;
+        bool sleeps = why != WaitKind::key && until > clock_.now();
+        out.keys = keys_.take(why, sleeps);
         while (out.keys.empty() && !out.closeRequested) {
             bool got = false;
             if (until == noDeadline) {
@@ -112,20 +118,31 @@ public:
                 got = SDL_WaitEventTimeout(&ev, static_cast<int>(std::min(std::ceil(left * 1000.0), 3.6e6))) != 0;
             }
             if (got) {
-                handle(ev, out);
-                while (SDL_PollEvent(&ev)) handle(ev, out);
+                handle(ev, out, sleeps);
+                while (SDL_PollEvent(&ev)) handle(ev, out, sleeps);
+                out.keys = keys_.take(why, false);
             }
         }
         return out;
     }
 
+    // A synchronous line has just been spoken: the game sat in it without yielding, so the keys
+    // pressed meanwhile, and those held from before it, were pressed during a wait.
+    void afterSyncLine() {
+        SDL_Event ev;
+        WindowEvents out;
+        while (SDL_PollEvent(&ev)) handle(ev, out, true);
+        keys_.beginWait();
+        closePending_ = closePending_ || out.closeRequested;
+    }
+
 private:
-    void handle(const SDL_Event& ev, WindowEvents& out) {
+    void handle(const SDL_Event& ev, WindowEvents& out, bool duringWait) {
         if (ev.type == SDL_QUIT) out.closeRequested = true;
         if (ev.type == SDL_WINDOWEVENT && ev.window.event == SDL_WINDOWEVENT_CLOSE) out.closeRequested = true;
         if (ev.type == SDL_KEYDOWN) {
             int code = virtualKeyCode(ev.key.keysym.sym, ev.key.keysym.scancode, ev.key.keysym.mod);
-            if (code) out.keys.push_back(code);
+            if (code) keys_.arrived(code, duringWait);
         }
         if (ev.type == SDL_SYSWMEVENT && ev.syswm.msg->subsystem == SDL_SYSWM_X11) {
             const XEvent& x = ev.syswm.msg->msg.x11.event;
@@ -143,8 +160,31 @@ private:
     }
 
     Clock& clock_;
+    KeyQueue keys_;
     SDL_Window* window_ = nullptr;
     bool goneReported_ = false;
+    bool closePending_ = false;
+};
+
+// The speech engine as the game sees it: a synchronous line is a wait the game sits in without
+// yielding, and the window is told when it is over (see SdlWindow::afterSyncLine).
+class WindowedSpeech : public SpeechEngine {
+public:
+    WindowedSpeech(SpeechEngine& engine, SdlWindow& window) : engine_(engine), window_(window) {}
+    int voiceCount() override { return engine_.voiceCount(); }
+    std::string voiceName(int index) override { return engine_.voiceName(index); }
+    bool selectVoice(int index) override { return engine_.selectVoice(index); }
+    int defaultRate() override { return engine_.defaultRate(); }
+    void setRate(int rate) override { engine_.setRate(rate); }
+    void setVolume(int volume) override { engine_.setVolume(volume); }
+    void speak(const std::string& text, SpeakFlag flag) override {
+        engine_.speak(text, flag);
+        if (flag == SpeakFlag::sync) window_.afterSyncLine();
+    }
+
+private:
+    SpeechEngine& engine_;
+    SdlWindow& window_;
 };
 
 class DesktopSystem : public System {
@@ -174,12 +214,14 @@ struct DesktopPlatform::Parts {
     std::unique_ptr<DesktopSound> sound;
     std::unique_ptr<DesktopSpeech> speech;
     std::unique_ptr<SdlWindow> window;
+    std::unique_ptr<WindowedSpeech> gameSpeech;
     std::unique_ptr<DesktopSystem> system;
 
     ~Parts() {
         // Speech and sounds go before the output they play on; the output is closed last of
         // the audio, which also finishes a file written by OpenAL's wave backend.
         system.reset();
+        gameSpeech.reset();
         speech.reset();
         sound.reset();
         output.reset();
@@ -217,6 +259,7 @@ std::unique_ptr<DesktopPlatform> DesktopPlatform::create(std::string* error) {
     std::string speechError;
     parts->speech = withSpeechDispatcher(makeSpeechEngine(*parts->output, &speechError), std::move(speechd));
     if (!speechError.empty()) std::fprintf(stderr, "Dravlen: %s\n", speechError.c_str());
+    parts->gameSpeech = std::make_unique<WindowedSpeech>(*parts->speech, *parts->window);
     parts->system = std::make_unique<DesktopSystem>(*parts->window, *parts->sound);
     return std::unique_ptr<DesktopPlatform>(new DesktopPlatform(std::move(parts)));
 }
@@ -225,7 +268,7 @@ DesktopPlatform::DesktopPlatform(std::unique_ptr<Parts> parts) : parts_(std::mov
 DesktopPlatform::~DesktopPlatform() = default;
 
 Platform DesktopPlatform::platform() {
-    return Platform{*parts_->window, parts_->clock, *parts_->speech, *parts_->sound, *parts_->system};
+    return Platform{*parts_->window, parts_->clock, *parts_->gameSpeech, *parts_->sound, *parts_->system};
 }
 
 void DesktopPlatform::showError(const std::string& text) {
