@@ -27,12 +27,15 @@ CAPTURE = r"""
   const code = `class Keep extends AudioWorkletProcessor {
     constructor() { super(); this.l = []; this.r = []; this.n = 0; this.first = -1; }
     process(inputs) {
+      // A quantum with no input at all (nothing connected plays) is silence, kept as such so
+      // that the recording stays in step with the audio clock.
       const i = inputs[0];
-      if (i && i.length) {
-        if (this.first < 0) this.first = currentFrame;
-        this.l.push(i[0].slice()); this.r.push((i[1] || i[0]).slice()); this.n += i[0].length;
-        if (this.n >= 2048) { this.port.postMessage([this.first, this.l, this.r]); this.l = []; this.r = []; this.n = 0; this.first = -1; }
-      }
+      if (this.first < 0) this.first = currentFrame;
+      const quiet = new Float32Array(128);
+      this.l.push(i && i.length ? i[0].slice() : quiet);
+      this.r.push(i && i.length ? (i[1] || i[0]).slice() : quiet);
+      this.n += 128;
+      if (this.n >= 2048) { this.port.postMessage([this.first, this.l, this.r]); this.l = []; this.r = []; this.n = 0; this.first = -1; }
       return true;
     }
   }
@@ -60,6 +63,41 @@ CAPTURE = r"""
     }
     return recorders.get(ctx);
   }
+  // What the tests line the output up with, each at its audio time: the keys pressed, the
+  // buffers started (with their length and rate), the transcript lines and the live regions.
+  const cap = window.__capture;
+  cap.keys = []; cap.starts = []; cap.lines = []; cap.announced = [];
+  const now = () => (cap.contexts[0] ? cap.contexts[0].currentTime : -1);
+  window.addEventListener('keydown', (e) => cap.keys.push({key: e.key, t: now()}), true);
+  const start = AudioBufferSourceNode.prototype.start;
+  AudioBufferSourceNode.prototype.start = function(when, ...rest) {
+    cap.starts.push({t: now(), when: when || 0, duration: this.buffer ? this.buffer.duration : 0,
+                     rate: this.playbackRate.value, channels: this.buffer ? this.buffer.numberOfChannels : 0});
+    return start.call(this, when, ...rest);
+  };
+  new MutationObserver((records) => {
+    for (const r of records) for (const n of r.addedNodes) {
+      const id = r.target.id || (r.target.parentNode && r.target.parentNode.id);
+      if (id === 'transcript') cap.lines.push({text: n.textContent.replace(/\n$/, ''), t: now()});
+      if (id === 'speech-a' || id === 'speech-b') cap.announced.push({region: id, text: n.textContent});
+    }
+  }).observe(document, {childList: true, subtree: true});
+  // The recorded output between two audio times, interleaved, as base64 float32.
+  cap.slice = (from, to) => {
+    const ctx = cap.contexts[0];
+    const rate = ctx.sampleRate, a = Math.floor(from * rate), b = Math.floor(to * rate);
+    const out = new Float32Array(2 * Math.max(0, b - a));
+    for (const blk of cap.blocks) {
+      for (let i = 0; i < blk.l.length; ++i) {
+        const f = blk.first + i;
+        if (f >= a && f < b) { out[2 * (f - a)] = blk.l[i]; out[2 * (f - a) + 1] = blk.r[i]; }
+      }
+    }
+    let bin = '';
+    const bytes = new Uint8Array(out.buffer);
+    for (let i = 0; i < bytes.length; i += 8192) bin += String.fromCharCode.apply(null, bytes.subarray(i, i + 8192));
+    return btoa(bin);
+  };
   AudioNode.prototype.connect = function(target, ...rest) {
     const out = connect.call(this, target, ...rest);
     if (target instanceof AudioDestinationNode) {
@@ -139,16 +177,18 @@ class Page:
                 chain.pause(gap)
         chain.perform()
 
-    def key_wait(self, timeout=20):
-        """Waits until the game sleeps in a key wait with no key pending."""
-        return self.wait(lambda: self.js("return Dravlen.inKeyWait === true"), timeout, "a key wait")
 
-    def capture(self):
-        """The recorded output: (rate, first audio frame, left samples, right samples)."""
-        blocks = self.js("""
-          const b = window.__capture.blocks;
-          return b.map(x => [x.first, x.rate, Array.from(x.l), Array.from(x.r)]);""")
-        return blocks
+
+    def audio(self, start, end):
+        """The recorded output from audio time start to end: (rate, left, right) as numpy arrays."""
+        import base64
+        import numpy
+        raw = base64.b64decode(self.js("return window.__capture.slice(arguments[0], arguments[1])", start, end))
+        both = numpy.frombuffer(raw, dtype=numpy.float32)
+        return self.js("return window.__capture.contexts[0].sampleRate"), both[0::2], both[1::2]
+
+    def record(self, name):
+        return self.js("return window.__capture[arguments[0]]", name)
 
     def close(self):
         try:

@@ -386,13 +386,14 @@ Dravlen.speech = {
   },
 };
 
-Module['preRun'] = Module['preRun'] || [];
-Module['preRun'].push(function() {
-  Dravlen.restore();
-  // ?seed=N: the same draws again, so that a game can be replayed.
+// ?seed=N: the same draws again, so that a game can be replayed. The program takes it as its
+// runner does, as --seed N (read from Module before the program is set up, so here).
+(function() {
   var seed = /[?&]seed=(\d+)/.exec(location.search);
   if (seed) Module['arguments'] = ['--seed', seed[1]];
-});
+})();
+Module['preRun'] = Module['preRun'] || [];
+Module['preRun'].push(function() { Dravlen.restore(); });
 
 (function() {
   var setUp = function() {

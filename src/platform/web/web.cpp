@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "platform/key_queue.h"
 #include "platform/web/key_map.h"
 #include "platform/web/page_calls.h"
 #include "platform/web/sound.h"
@@ -49,35 +50,6 @@ public:
     }
 };
 
-// Every key-down, in order, with whether the game was asleep in a wait that is not a key wait
-// (a pause, a sound, a synchronous line) when it came. Keys typed into such a wait are the
-// game's at the next yield of any kind, all of them; keys that come while the game is busy or
-// waits for a key are handed over one per key wait, so that no key typed over a question is lost.
-class KeyFifo {
-public:
-    void push(int code, bool asleep) { keys_.push_back({code, asleep}); }
-    std::vector<int> take(WaitKind why) {
-        std::vector<int> out;
-        while (!keys_.empty() && keys_.front().asleep) {
-            out.push_back(keys_.front().code);
-            keys_.pop_front();
-        }
-        if (why == WaitKind::key && out.empty() && !keys_.empty()) {
-            out.push_back(keys_.front().code);
-            keys_.pop_front();
-        }
-        return out;
-    }
-    bool empty() const { return keys_.empty(); }
-
-private:
-    struct Pending {
-        int code;
-        bool asleep;
-    };
-    std::deque<Pending> keys_;
-};
-
 // The window is the page's game element: its keys, and the document's title for the caption.
 class GameElement : public Window {
 public:
@@ -89,21 +61,25 @@ public:
 
     void setCaption(const std::string& caption) override { dravlen_set_title(caption.c_str()); }
 
+    // Sleeps in the page's event loop until the deadline, a key or the page's close. Which keys
+    // each yield hands over is the key queue's rule.
     WindowEvents pump(WaitKind why, double until) override {
         dravlen_persist();
         WindowEvents out;
+        const bool sleeps = why != WaitKind::key && until > clock_.now();
+        out.keys = keys_.take(why, sleeps);
         for (;;) {
             if (dravlen_closing() && !closeReported_) {
                 closeReported_ = true;
                 out.closeRequested = true;
             }
-            out.keys = keys_.take(why);
             if (!out.keys.empty() || out.closeRequested || dravlen_closing()) return out;
             double left = until == noDeadline ? -1 : until - clock_.now();
             if (until != noDeadline && left <= 0) return out;
             asleepInOtherWait_ = why != WaitKind::key;
             sleepFor(left);
             asleepInOtherWait_ = false;
+            out.keys = keys_.take(why, false);
         }
     }
 
@@ -113,6 +89,8 @@ public:
         sleepFor(seconds);
         asleepInOtherWait_ = false;
     }
+    // The wait is over: the keys held from before it were pressed before a wait too.
+    void afterWaitAside() { keys_.beginWait(); }
 
 private:
     static EM_BOOL onKey(int, const EmscriptenKeyboardEvent* e, void* user) {
@@ -124,13 +102,13 @@ private:
         const int code = virtualKeyCode(e->key, e->code);
         // Tab leaves the game element, so that the rest of the page stays reachable.
         if (code == 0 || code == 9) return false;
-        self->keys_.push(code, self->asleepInOtherWait_);
+        self->keys_.arrived(code, self->asleepInOtherWait_);
         dravlen_wake();
         return true;  // the browser's own action (help, find, reload, scrolling) is prevented
     }
 
     Clock& clock_;
-    KeyFifo keys_;
+    KeyQueue keys_;
     bool asleepInOtherWait_ = false;
     bool closeReported_ = false;
 };
@@ -153,6 +131,7 @@ public:
         if (flag != SpeakFlag::sync) return;
         // Heard to its end, yielding to the page meanwhile; keys typed over it wait for the game.
         while (dravlen_speech_busy() && !dravlen_closing()) element_.sleepAside(0.01);
+        element_.afterWaitAside();
     }
 
 private:
@@ -169,6 +148,7 @@ public:
     void messageBox(const std::string& text) override {
         dravlen_message_show(text.c_str());
         while (dravlen_message_open() && !dravlen_closing()) element_.sleepAside(-1);
+        element_.afterWaitAside();
     }
     void beep() override { sound_.beep(); }
 
