@@ -9,7 +9,7 @@
 
 #include "app/game.h"
 #include "platform/web/web.h"
-#include "sounds.h"
+#include "soundgen/sounds.h"
 
 namespace {
 

@@ -83,7 +83,7 @@ std::vector<scripted::Event> readEvents(const std::string& path) {
 std::string shellQuoted(const std::string& s) { return "'" + s + "'"; }
 
 TEST(WebStories, TheGameCompiledForTheBrowserTellsEveryStoryAsTheNativeOne) {
-    const fs::path web = fs::path(DRAVLEN_SOURCE_DIR) / "build-web";
+    const fs::path web = DRAVLEN_WEB_BUILD_DIR;
     ASSERT_TRUE(fs::exists(web / "dravlen-script.js"))
         << "no browser build in " << web << ": scripts/web.sh build makes it";
     // The runner finds the sound pack beside its script, as the native one beside its program.

@@ -23,7 +23,7 @@ set(WEB_DIR ${CMAKE_SOURCE_DIR}/src/platform/web)
 add_executable(dravlen-web src/app/main_web.cpp
   src/platform/web/web.cpp src/platform/web/sound.cpp src/platform/web/key_map.cpp
   tools/soundgen/synth.cpp tools/soundgen/instruments.cpp tools/soundgen/sounds.cpp)
-target_include_directories(dravlen-web PRIVATE tools/soundgen)
+target_include_directories(dravlen-web PRIVATE tools)
 target_link_libraries(dravlen-web PRIVATE dravlen_game)
 target_compile_options(dravlen-web PRIVATE -fexceptions)
 set_target_properties(dravlen-web PROPERTIES OUTPUT_NAME dravlen RUNTIME_OUTPUT_DIRECTORY ${WEB_SITE}
