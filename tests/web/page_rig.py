@@ -46,6 +46,7 @@ CAPTURE = r"""
   function recorder(ctx) {
     if (!recorders.has(ctx)) {
       window.__capture.contexts.push(ctx);
+      window.__capture.opened = {p: performance.now(), t: ctx.currentTime};
       recorders.set(ctx, ctx.audioWorklet.addModule(url).then(() => {
         const node = new AudioWorkletNode(ctx, 'keep', {numberOfInputs: 1, numberOfOutputs: 1,
                                                         channelCount: 2, channelCountMode: 'explicit'});
@@ -68,7 +69,7 @@ CAPTURE = r"""
   const cap = window.__capture;
   cap.keys = []; cap.starts = []; cap.lines = []; cap.announced = [];
   const now = () => (cap.contexts[0] ? cap.contexts[0].currentTime : -1);
-  window.addEventListener('keydown', (e) => cap.keys.push({key: e.key, t: now()}), true);
+  window.addEventListener('keydown', (e) => cap.keys.push({key: e.key, t: now(), p: performance.now()}), true);
   const start = AudioBufferSourceNode.prototype.start;
   AudioBufferSourceNode.prototype.start = function(when, ...rest) {
     cap.starts.push({t: now(), when: when || 0, duration: this.buffer ? this.buffer.duration : 0,
