@@ -63,10 +63,11 @@ def main():
     print("transfer, gzip -9:        %5.2f MB (raw %.2f MB)   target <= 3 MB" % (packed / 1e6, raw / 1e6))
     page = Page(site, autoplay=False)
     try:
-        settled = first_audio(page, 4.0)
+        cold = first_audio(page, 4.0)
+        warm = first_audio(page, 4.0)
         at_once = first_audio(page, 0.0)
-        print("Start key to first audio: %5.0f ms (pressed 4 s after load), %.0f ms (pressed at once)   target <= 1000 ms"
-              % (1000 * settled, 1000 * at_once))
+        print("Start key to first audio: %4.0f ms (the browser's first audio), %.0f ms (its audio started before),"
+              " %.0f ms (pressed as the page loads)   target <= 1000 ms" % (1000 * cold, 1000 * warm, 1000 * at_once))
 
         # Key to silence: F1 in the middle of the question, which it cuts and asks again.
         at = page.wait_line(QUESTION, 20)
@@ -86,15 +87,30 @@ def main():
         print("key to silence (recorded output): median %.1f ms of %d, worst %.1f ms   target <= 15 ms median"
               % (statistics.median(cuts), len(cuts), max(cuts)))
 
-        # The CPU of the browser while the game waits for a key, its speech over.
-        time.sleep(4.0)
-        before, t0 = browser_cpu_seconds(page.profile), time.monotonic()
-        time.sleep(10.0)
-        used = browser_cpu_seconds(page.profile) - before
-        print("browser CPU at a key wait: %5.2f %% of a core over %.0f s   target <= 2 %%"
-              % (100 * used / (time.monotonic() - t0), time.monotonic() - t0))
     finally:
         page.close()
+
+    # The CPU of the browser while the game waits for a key, its speech over: a page without
+    # the recorder, beside the same browser showing an empty page.
+    for what, query in (("an empty page", None), ("the game at a key wait", "?seed=1")):
+        page = Page(site, autoplay=False, capture=False)
+        try:
+            if query is None:
+                page.driver.get("about:blank")
+            else:
+                page.open(query)
+                page.start()
+                page.wait_line(" yes ", 20)
+            time.sleep(6.0)
+            before, t0 = browser_cpu_seconds(page.profile), time.monotonic()
+            time.sleep(10.0)
+            used = browser_cpu_seconds(page.profile) - before
+            print("browser CPU, %-22s %5.2f %% of a core over %.0f s   target <= 2 %%"
+                  % (what + ":", 100 * used / (time.monotonic() - t0), time.monotonic() - t0))
+            if query is not None:
+                print("  (its audio %s while the game waits)" % page.js("return Dravlen.audio.state"))
+        finally:
+            page.close()
 
 
 if __name__ == "__main__":

@@ -114,7 +114,7 @@ CAPTURE = r"""
 class Page:
     """One Chromium with the page's site served; closed with close()."""
 
-    def __init__(self, site, autoplay=True):
+    def __init__(self, site, autoplay=True, capture=True):
         self.site = site
         handler = functools.partial(QuietHandler, directory=site)
         self.server = socketserver.ThreadingTCPServer(("127.0.0.1", 0), handler)
@@ -132,7 +132,8 @@ class Page:
             options.add_argument("--autoplay-policy=no-user-gesture-required")
         options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
         self.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
-        self.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": CAPTURE})
+        if capture:
+            self.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": CAPTURE})
 
     def open(self, query=""):
         self.driver.get(self.base + "index.html" + query)

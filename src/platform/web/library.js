@@ -29,6 +29,21 @@ mergeInto(LibraryManager.library, {
   dravlen_launch: function(path) { return Dravlen.handOff(UTF8ToString(path)) ? 1 : 0; },
   dravlen_game_ended: function() { Dravlen.gameEnded(); },
   dravlen_persist: function() { Dravlen.persist(false); },
+  // A key wait with nothing playing and nothing to say: the page may rest its audio (see pre.js).
+  dravlen_key_wait__deps: ['$AL', 'emscripten_alcDevicePauseSOFT', 'emscripten_alcDeviceResumeSOFT'],
+  dravlen_key_wait: function(on) {
+    var ctx = AL.currentCtx;
+    if (!ctx) return;
+    Dravlen.keyWait(on, {
+      playing: function() {
+        for (var i in ctx.sources) if (ctx.sources[i] && ctx.sources[i].state === 0x1012 /* AL_PLAYING */) return true;
+        return false;
+      },
+      // OpenAL's own pause: the context suspended and its scheduling timer stopped.
+      pause: function() { _emscripten_alcDevicePauseSOFT(ctx.deviceId); },
+      resume: function() { _emscripten_alcDeviceResumeSOFT(ctx.deviceId); },
+    });
+  },
   dravlen_audio_ready__deps: ['$AL'],
   dravlen_audio_ready: function() {
     Dravlen.audioReady(AL.currentCtx ? AL.currentCtx.audioCtx : null);

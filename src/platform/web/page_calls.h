@@ -17,6 +17,8 @@ void dravlen_game_ended();
 // Keeps the settings folder in the browser's storage when a file in it has changed.
 void dravlen_persist();
 void dravlen_audio_ready();
+// The game sleeps in a key wait without a deadline (1), or has woken from it (0).
+void dravlen_key_wait(int on);
 
 int dravlen_voice_count();
 void dravlen_voice_name(int index, char* out, int size);

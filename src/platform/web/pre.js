@@ -15,8 +15,39 @@ var Dravlen = {
 
   el: function(id) { return document.getElementById(id); },
 
+  // A key wait that goes on with nothing playing and nothing to say lets the audio rest (a
+  // running audio context keeps a core busy by a few per cent even when silent); the next key,
+  // or anything else that ends the wait, starts it again before the game answers.
+  restTimer: 0,
+  resting: null,
+  keyWait: function(on, audio) {
+    clearTimeout(Dravlen.restTimer);
+    Dravlen.restTimer = 0;
+    if (!on) {
+      Dravlen.wakeAudio();
+      return;
+    }
+    var rest = function() {
+      var a = Dravlen.audio;
+      if (!a || a.state !== 'running' || Dravlen.resting) return;
+      if (Dravlen.speech.busy() || audio.playing()) {
+        Dravlen.restTimer = setTimeout(rest, 1000);
+      } else {
+        Dravlen.resting = audio;
+        audio.pause();
+      }
+    };
+    Dravlen.restTimer = setTimeout(rest, 2000);
+  },
+  wakeAudio: function() {
+    var audio = Dravlen.resting;
+    Dravlen.resting = null;
+    if (audio) audio.resume();
+  },
+
   // A key's handler runs inside the program: the sleeper is woken once it has returned.
   wakeSoon: function() {
+    Dravlen.wakeAudio();
     Promise.resolve().then(function() { if (Dravlen.wakeSleeper) Dravlen.wakeSleeper(); });
   },
 

@@ -77,7 +77,10 @@ public:
             double left = until == noDeadline ? -1 : until - clock_.now();
             if (until != noDeadline && left <= 0) return out;
             asleepInOtherWait_ = why != WaitKind::key;
+            const bool resting = why == WaitKind::key && until == noDeadline;
+            if (resting) dravlen_key_wait(1);
             sleepFor(left);
+            if (resting) dravlen_key_wait(0);
             asleepInOtherWait_ = false;
             out.keys = keys_.take(why, false);
         }
