@@ -5,11 +5,12 @@
 #include <emscripten.h>
 #include <emscripten/html5.h>
 
+#include <algorithm>
 #include <cmath>
 #include <ctime>
-#include <deque>
 #include <filesystem>
 #include <fstream>
+#include <string_view>
 
 #include "platform/key_queue.h"
 #include "platform/web/key_map.h"
