@@ -244,6 +244,7 @@ std::unique_ptr<DesktopPlatform> DesktopPlatform::create(std::string* error) {
         return nullptr;
     }
     parts->sound = makeSoundDevice(*parts->output);
+    parts->sound->readAhead(programFolder());
 
     xWatch = {};
     xWatch.before = XSetErrorHandler(onXError);
