@@ -78,12 +78,7 @@ def main():
                     break
                 if not pending:
                     pending = player.keys(game, lines)
-                k = pending.pop(0)
-                if k == "weight":
-                    game.type("40000", 30)
-                    game.key("Return")
-                else:
-                    game.key(k)
+                player.press(game, pending.pop(0))
                 for _ in range(200):
                     if not game.at_key_wait():
                         break

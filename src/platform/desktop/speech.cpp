@@ -334,12 +334,19 @@ private:
     }
 
     // On the worker thread, inside espeak_Synth. Returning 1 ends the synthesis.
+    // The samples are scaled before the lock is taken, so that the game's thread, which takes it
+    // for every speak, waits as little as possible.
     int receive(const short* wav, int count) {
+        std::vector<int16_t> scaled;
+        if (wav && count > 0) {
+            scaled.resize(static_cast<size_t>(count));
+            for (int i = 0; i < count; ++i) scaled[static_cast<size_t>(i)] = static_cast<int16_t>(wav[i] * synthVolume_ / 100);
+        }
         std::lock_guard lock(mutex_);
         if (quit_ || synthGeneration_ != generation_) return 1;
-        if (wav && count > 0) {
-            for (int i = 0; i < count; ++i) pcm_.push_back(static_cast<int16_t>(wav[i] * synthVolume_ / 100));
-            samplesAppended_ += static_cast<uint64_t>(count);
+        if (!scaled.empty()) {
+            pcm_.insert(pcm_.end(), scaled.begin(), scaled.end());
+            samplesAppended_ += scaled.size();
             feed();
         }
         return 0;
