@@ -51,6 +51,7 @@ def main():
         for opt, want in (("--help", help_text), ("--version", "dravlen ")):
             r = subprocess.run([exe, opt], capture_output=True, text=True, env=quiet, timeout=10)
             rg.check(r.returncode == 0 and r.stdout.startswith(want), f"{opt} prints and exits 0 ({r.stdout!r})")
+        rg.check("GPL-3.0-or-later" in r.stdout, "--version names the licence")
         r = subprocess.run([exe, "--fast"], capture_output=True, text=True, env=quiet, timeout=10)
         rg.check(r.returncode == 2 and "--fast" in r.stderr, f"an unknown option is a usage error, status 2 ({r.returncode})")
 
