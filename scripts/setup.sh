@@ -13,8 +13,19 @@ for p in "${packages[@]}"; do
 done
 if [ ${#missing[@]} -gt 0 ]; then
   echo "Installing: ${missing[*]}"
-  apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
+  if [ "$(id -u)" -eq 0 ]; then
+    apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
+  else
+    # A desktop user: sudo for the install alone; the build and the game stay the user's own.
+    if ! command -v sudo >/dev/null; then
+      echo "setup.sh: missing packages: ${missing[*]}; install them as root, or install sudo." >&2
+      exit 1
+    fi
+    echo "Installing them as root through sudo (it may ask for your password)."
+    sudo apt-get update -qq
+    sudo apt-get install -y -qq "${missing[@]}"
+  fi
 fi
 
 # DRAVLEN_WERROR=ON (CI sets it) turns every compiler warning into an error.
