@@ -7,6 +7,7 @@ packages=(build-essential cmake pkg-config libsdl2-dev libopenal-dev libsndfile1
           libespeak-ng-dev espeak-ng-data libgtest-dev googletest
           libspeechd-dev speech-dispatcher speech-dispatcher-espeak-ng
           xvfb xdotool xfonts-base x11-utils sox python3)
+packages+=(dpkg-dev file)  # cpack's Debian package: dpkg-shlibdeps reads its dependencies
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
