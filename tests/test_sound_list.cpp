@@ -41,7 +41,8 @@ TEST(SoundList, WrapsAtBothEndsPausesTheLoopsAndGivesThemBackAndTheQuestionIsAsk
 
     yesNo(r.f, r.t);
 
-    EXPECT_EQ(r.t.answer, 3);  // as F1 leaves it: the question is asked again
+    EXPECT_EQ(r.f.g + r.f.g2, "112p");  // F1 handed back: the question is asked again
+    EXPECT_EQ(r.t.answer, 3);
     Lines said(r.echoed.begin() + 1, r.echoed.end());  // after the question's " yes "
     EXPECT_EQ(said, (Lines{" Sounds. Up and down arrows move, enter plays again, escape goes back. ", "opening theme",
                            "engine running", "opening theme", "tires screeching"}));
