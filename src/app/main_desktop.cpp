@@ -15,6 +15,11 @@ const char usage[] =
     "Dravlen, a self-voicing trucking game played from the keyboard by ear.\n"
     "Run without options to play; every word is spoken.\n";
 
+const char licence[] =
+    "Licence GPL-3.0-or-later: GNU GPL version 3 or later <https://www.gnu.org/licenses/gpl-3.0.html>.\n"
+    "This is free software: you are free to change and redistribute it.\n"
+    "There is NO WARRANTY, to the extent permitted by law.\n";
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -25,7 +30,7 @@ int main(int argc, char** argv) {
             return 0;
         }
         if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
-            std::printf("dravlen %s\n", DRAVLEN_VERSION);
+            std::printf("dravlen %s\n%s", DRAVLEN_VERSION, licence);
             return 0;
         }
         std::fprintf(stderr, "dravlen: unknown option '%s'\n%s", argv[1], usage);

@@ -307,3 +307,46 @@ def dominant_hz(wav, start_s, dur_s, lo, hi):
         d = 0.5 * (a - c) / (a - 2 * b + c) if (a - 2 * b + c) else 0
         return pts[i][0] + d * (pts[i + 1][0] - pts[i][0])
     return pts[i][0]
+
+
+def envelope(x, rate, step_s=0.05):
+    n = int(rate * step_s)
+    return [sum(abs(v) for v in x[i:i + n]) / n for i in range(0, len(x) - n, n)]
+
+
+def correlation(a, b):
+    n = min(len(a), len(b))
+    a, b = a[:n], b[:n]
+    ma, mb = sum(a) / n, sum(b) / n
+    num = sum((x - ma) * (y - mb) for x, y in zip(a, b))
+    den = (sum((x - ma) ** 2 for x in a) * sum((y - mb) ** 2 for y in b)) ** 0.5
+    return num / den if den else 0
+
+
+def check_opening_sound(exe, opening_wav):
+    """Starts an installed or unpacked game under Xvfb, closes its window at its first question,
+    and checks that the opening sound, as the file `opening_wav` has it, was played before the
+    title was spoken."""
+    with Display():
+        game = Game(exe)
+        try:
+            lines = game.wait_key_wait(timeout=60)
+            check(lines is not None, "the game reaches its first question")
+            title = game.frame_of("Dravlen. version 3")
+            game.close_request()
+            status = game.wait_end(20)
+            check(status == 0, f"and leaves with status 0 when its window is closed ({status})")
+            left, _ = game.capture()
+        finally:
+            game.kill()
+    raw = os.path.join(game.work, "one.raw")
+    subprocess.run(["sox", opening_wav, "-t", "raw", "-e", "signed", "-b", "16", "-c", "1", "-r", str(RATE), raw],
+                   check=True)
+    one = array.array("h")
+    one.frombytes(open(raw, "rb").read())
+    start = first_loud(left, 0) or 0
+    one = one[first_loud(one, 0) or 0:]
+    heard = left[start:start + len(one)]
+    c = correlation(envelope(one, RATE), envelope(heard, RATE))
+    long_enough = title is not None and title - start > 0.8 * len(one)
+    check(long_enough and c > 0.8, f"the opening sound is in the capture before the title (envelope match {c:.2f})")
