@@ -196,6 +196,25 @@ class Game:
             return False
         return len(f) > 3 and f[0] == "7" and int(f[3], 16) & 0xffffffff == 0xffffffff
 
+    def wakeups(self):
+        """How often the main thread has gone to sleep of its own accord so far."""
+        try:
+            for l in open(f"/proc/{self.pid}/task/{self.pid}/status"):
+                if l.startswith("voluntary_ctxt_switches:"):
+                    return int(l.split()[1])
+        except OSError:
+            pass
+        return 0
+
+    def press(self, *names, delay_ms=None):
+        """Sends keys at a key wait and returns once the game has woken for them (it may be back
+        in the next key wait by then: a key often takes it only a few milliseconds)."""
+        before = self.wakeups()
+        self.key(*(["--delay", str(delay_ms)] if delay_ms else []), *names)
+        end = time.time() + 2
+        while time.time() < end and self.alive() and self.at_key_wait() and self.wakeups() == before:
+            time.sleep(0.005)
+
     def cpu_ticks(self, thread=None):
         path = f"/proc/{self.pid}/task/{thread}/stat" if thread else f"/proc/{self.pid}/stat"
         f = open(path).read().rsplit(")", 1)[1].split()
@@ -250,6 +269,14 @@ class Game:
         a = array.array("h")
         a.frombytes(open(raw, "rb").read())
         os.remove(raw)
+        return a[0::2], a[1::2]
+
+    def capture_so_far(self):
+        """What has been mixed so far, read while the game runs: the wave writer's samples
+        follow its 68-byte header as they are mixed (the header's sizes are set only at the end)."""
+        data = open(self.wav, "rb").read()[68:]
+        a = array.array("h")
+        a.frombytes(data[:len(data) // 4 * 4])
         return a[0::2], a[1::2]
 
 
