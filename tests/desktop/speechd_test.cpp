@@ -268,7 +268,7 @@ TEST_F(SpeechdTest, SignalsToTheProcessLoseNeitherTheVoicesNorTheSpeech) {
         auto engine = std::make_unique<SpeechdSpeech>(daemon.socket());
         SignalStorm storm(true);
         // Half a second to answer; the list itself may take the daemon longer, and is waited for.
-        ASSERT_TRUE(engine->ready(0.5)) << "the voices were lost to a signal";
+        ASSERT_TRUE(engine->ready(0.5)) << "the voices were not listed";
         EXPECT_EQ(voiceNames(*engine), voices);
         ASSERT_TRUE(engine->selectVoice(1));
         speakAll(*engine, {"spoken while signals come", "second line", "third and last"}, SpeakFlag::sync);
