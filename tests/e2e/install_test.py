@@ -21,9 +21,10 @@ def main():
         rg.check(r.returncode == 0, "cmake --install succeeds" + ("" if r.returncode == 0 else ": " + r.stderr))
         exe = os.path.join(prefix, "bin", "dravlen")
         sounds = sorted(os.listdir(os.path.join(prefix, "share", "dravlen")))
-        wanted = sorted(f"dravlen{n}.wav" for n in range(1, 47) if n != 42)
+        wanted = sorted(["alsoft.conf"] + [f"dravlen{n}.wav" for n in range(1, 47) if n != 42])
         rg.check(os.access(exe, os.X_OK), "PREFIX/bin/dravlen is installed")
-        rg.check(sounds == wanted, f"PREFIX/share/dravlen holds the sound pack, 1 to 46 without 42 ({len(sounds)} files)")
+        rg.check(sounds == wanted, f"PREFIX/share/dravlen holds the sound pack, 1 to 46 without 42, and the "
+                                   f"game's OpenAL settings ({len(sounds)} files)")
         entry = open(os.path.join(prefix, "share", "applications", "dravlen.desktop")).read()
         rg.check("Categories=Game;" in entry and "Exec=dravlen" in entry and "Comment=Audio game" in entry,
                  "the menu entry is a game, says it is an audio game and starts dravlen")

@@ -57,6 +57,7 @@ def main():
         listing = run("dpkg-deb", "-c", deb).stdout.splitlines()
         files = {l.split()[-1][1:]: l.split()[:2] for l in listing if not l.startswith("d")}
         sounds = {f"/usr/share/games/dravlen/dravlen{n}.wav" for n in range(1, 47) if n != 42}
+        sounds.add("/usr/share/games/dravlen/alsoft.conf")
         wanted = sounds | {"/usr/games/dravlen", "/usr/share/applications/dravlen.desktop",
                            "/usr/share/man/man6/dravlen.6.gz", "/usr/share/doc/dravlen/copyright",
                            "/usr/share/doc/dravlen/changelog.gz"}
