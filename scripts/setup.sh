@@ -7,14 +7,26 @@ packages=(build-essential cmake pkg-config libsdl2-dev libopenal-dev libsndfile1
           libespeak-ng-dev espeak-ng-data libgtest-dev googletest
           libspeechd-dev speech-dispatcher speech-dispatcher-espeak-ng
           xvfb xdotool xfonts-base x11-utils sox python3)
+packages+=(dpkg-dev file)  # cpack's Debian package: dpkg-shlibdeps reads its dependencies
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
 if [ ${#missing[@]} -gt 0 ]; then
   echo "Installing: ${missing[*]}"
-  apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
+  if [ "$(id -u)" -eq 0 ]; then
+    apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
+  else
+    # A desktop user: sudo for the install alone; the build and the game stay the user's own.
+    if ! command -v sudo >/dev/null; then
+      echo "setup.sh: missing packages: ${missing[*]}; install them as root, or install sudo." >&2
+      exit 1
+    fi
+    echo "Installing them as root through sudo (it may ask for your password)."
+    sudo apt-get update -qq
+    sudo apt-get install -y -qq "${missing[@]}"
+  fi
 fi
 
 # DRAVLEN_WERROR=ON (CI sets it) turns every compiler warning into an error.
@@ -30,8 +42,9 @@ for p in "${web_test_packages[@]}"; do
 done
 if [ ${#missing[@]} -gt 0 ]; then
   echo "Installing: ${missing[*]}"
-  apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=900 install -y -qq "${missing[@]}"
+  root=(); [ "$(id -u)" -eq 0 ] || root=(sudo)  # as above: root directly, a desktop user through sudo
+  "${root[@]}" apt-get update -qq
+  "${root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=900 install -y -qq "${missing[@]}"
 fi
 bash scripts/web.sh build
 cmake -S . -B build -DDRAVLEN_WEB_TESTS=ON >/dev/null

@@ -17,8 +17,9 @@ for need in "${needs[@]}"; do
 done
 if [ ${#missing[@]} -gt 0 ]; then
   echo "Installing: ${missing[*]}"
-  apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=900 install -y -qq "${missing[@]}"
+  root=(); [ "$(id -u)" -eq 0 ] || root=(sudo)  # root directly; a desktop user through sudo
+  "${root[@]}" apt-get update -qq
+  "${root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=900 install -y -qq "${missing[@]}"
 fi
 
 # The speech engine, as pinned in web/package-lock.json.

@@ -38,6 +38,7 @@ struct Form {
     SoundId wetBuf = 0;
     SoundId blizzardBuf = 0;
     SoundId engineBuf = 0;
+    SoundId listBuf = 0;  // the sound the sound list is playing
     // Whether the wet-road loop / the blizzard loop is playing.
     int16_t wetLoopOn = 0;
     int16_t windLoopOn = 0;

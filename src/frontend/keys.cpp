@@ -3,6 +3,7 @@
 
 #include "frontend/leave.h"
 #include "frontend/settings.h"
+#include "frontend/soundlist.h"
 #include "frontend/speech.h"
 
 namespace dravlen {
@@ -57,22 +58,32 @@ void keyWaitTurn(Form& f) { yieldOnce(f, WaitKind::key, noDeadline); }
 
 }  // namespace
 
+bool serviceSpecialKey(Form& f) {
+    if (f.g == "17") {
+        adjrate(f);
+    } else if (f.g == "115") {
+        adjvol(f);
+    } else if (f.g == "116") {
+        spekey(f);
+    } else if (f.g == "123") {
+        changevoice(f);
+    } else {
+        return false;
+    }
+    return true;
+}
+
 void getkey(Form& f) {
     for (;;) {
         clk(f);
         while (f.g.empty()) keyWaitTurn(f);
         stopspeech(f);
-        if (f.g == "17") {
-            adjrate(f);
-        } else if (f.g == "115") {
-            adjvol(f);
-        } else if (f.g == "116") {
-            spekey(f);
-        } else if (f.g == "123") {
-            changevoice(f);
-        } else {
+        if (f.g == "117") {
+            // The sound list hands back F1, so the caller asks its question again.
+            soundList(f);
             return;
         }
+        if (!serviceSpecialKey(f)) return;
     }
 }
 
@@ -101,7 +112,8 @@ std::string specialKeyText() {
            "f4 adjust volume. "
            "f5 repeat special key instructions. "
            "f12 change voice. "
-           "control key change rate of speech. ";
+           "control key change rate of speech. "
+           "f6 learn the sounds. ";
 }
 
 void spekey(Form& f) {

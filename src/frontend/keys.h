@@ -14,10 +14,12 @@ std::string keyChar(int keyCode);         // the lower-case character with that 
 // needs to look (0: just look).
 void yieldOnce(Form& f, WaitKind why = WaitKind::other, double until = 0);
 void clk(Form& f);
-void getkey(Form& f);   // wait for a key; services Ctrl, F4, F5 and F12 itself
+void getkey(Form& f);   // wait for a key; services Ctrl, F4, F5, F6 and F12 itself
+// Runs what Ctrl, F4, F5 or F12 in g opens and returns true; false for any other key.
+bool serviceSpecialKey(Form& f);
 void saykey(Form& f);   // echo g2 quickly (not logged)
 void spekey(Form& f);   // queue the special-key instructions
-std::string specialKeyText();  // the eight pieces joined
+std::string specialKeyText();  // the pieces joined, F6 last
 void dy(Form& f, double seconds);  // pause, yielding throughout
 
 }  // namespace dravlen

@@ -60,7 +60,7 @@ void saveAndLeave(Form& f) {
 
 void launcherHandOff(Form& f) {
     f.leaving = true;
-    SoundId* buffers[] = {&f.shotBuf, &f.wetBuf, &f.blizzardBuf, &f.engineBuf};
+    SoundId* buffers[] = {&f.shotBuf, &f.wetBuf, &f.blizzardBuf, &f.engineBuf, &f.listBuf};
     for (SoundId* b : buffers) {
         f.p.sound.release(*b);
         *b = 0;

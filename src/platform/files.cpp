@@ -15,9 +15,12 @@ namespace dravlen {
 namespace {
 
 // Opens without blocking (a named pipe would otherwise wait for its other end) and keeps the
-// descriptor only when it is a regular file.
+// descriptor only when it is a regular file. Here and below, a call that a signal cut short
+// (EINTR, which a file system over the network can give) is made again.
 int openRegular(const std::string& path, int flags) {
-    int fd = ::open(path.c_str(), flags | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0644);
+    int fd;
+    do fd = ::open(path.c_str(), flags | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0644);
+    while (fd < 0 && errno == EINTR);
     if (fd < 0) return -1;
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
@@ -29,6 +32,14 @@ int openRegular(const std::string& path, int flags) {
     return fd;
 }
 
+bool empty(int fd) {
+    int result;
+    do result = ::ftruncate(fd, 0);
+    while (result != 0 && errno == EINTR);
+    return result == 0;
+}
+
+// Writes all of `text`, however many parts the system takes it in; false when a part fails.
 bool writeAll(int fd, const std::string& text) {
     size_t done = 0;
     while (done < text.size()) {
@@ -70,7 +81,7 @@ std::optional<std::string> readRegularFile(const std::string& path, size_t maxBy
 bool writeRegularFile(const std::string& path, const std::string& text) {
     int fd = openRegular(path, O_WRONLY | O_CREAT);
     if (fd < 0) return false;
-    bool ok = ::ftruncate(fd, 0) == 0 && writeAll(fd, text);
+    bool ok = empty(fd) && writeAll(fd, text);
     ok = ::close(fd) == 0 && ok;
     return ok;
 }
@@ -85,7 +96,7 @@ LineFile::Open LineFile::open(const std::string& path) {
         ::close(fd);
         return busy ? Open::busy : Open::failed;
     }
-    if (::ftruncate(fd, 0) != 0) {
+    if (!empty(fd)) {
         ::close(fd);
         return Open::failed;
     }

@@ -107,6 +107,9 @@ TEST(SystemPaths, SettingsInDocumentsSoundsBesideTheProgramElseInShareAndLaunchI
     EXPECT_TRUE(fs::equivalent(programFolder(), DRAVLEN_BUILD_DIR));
 
     EXPECT_EQ(soundFolderFor(bin), bin);  // no sounds anywhere: the program's own folder
+    fs::create_directories(scratch / "share/games/dravlen");  // as Debian keeps a game's
+    std::ofstream(scratch / "share/games/dravlen/dravlen1.wav") << "RIFF";
+    EXPECT_EQ(soundFolderFor(bin), bin + "/../share/games/dravlen");
     std::ofstream(share + "/dravlen1.wav") << "RIFF";
     EXPECT_EQ(soundFolderFor(bin), bin + "/../share/dravlen");
     std::ofstream(bin + "/dravlen1.wav") << "RIFF";

@@ -4,6 +4,9 @@
 #include <gtest/gtest.h>
 #include <libspeechd.h>
 
+#include <pthread.h>
+#include <sys/wait.h>
+
 #include <algorithm>
 #include <atomic>
 
@@ -42,6 +45,52 @@ struct FakeEmbedded : DesktopSpeech {
     void speak(const std::string& t, SpeakFlag f) override { calls.push_back(std::to_string(int(f)) + ":" + t); }
     Texts heard() override { return {}; }
     bool note(const std::string& what, int value) { return calls.push_back(what + " " + std::to_string(value)), true; }
+};
+
+// Signals sent to the process every two milliseconds from a thread of their own, for `lasting` at
+// most: a SIGUSR1 whose handler does not restart what it cut short, and the SIGCHLD of a child
+// that ends. While D-Bus starts a helper, the game's thread blocks them, and they go to the
+// process's other threads: `fromThisThread` blocks them here (the sender inherits that), so
+// only the engine's threads can take them. Otherwise SIGUSR1 is aimed at this thread alone.
+class SignalStorm {
+public:
+    explicit SignalStorm(bool fromThisThread, std::chrono::milliseconds lasting = 10s) {
+        struct sigaction handled {};
+        handled.sa_handler = [](int) { ++handled_; };
+        sigaction(SIGUSR1, &handled, &handler_);
+        sigset_t both;
+        sigemptyset(&both);
+        sigaddset(&both, SIGUSR1);
+        sigaddset(&both, SIGCHLD);
+        pthread_sigmask(fromThisThread ? SIG_BLOCK : SIG_UNBLOCK, &both, &mask_);
+        pthread_t target = pthread_self();
+        sender_ = std::thread([this, fromThisThread, target, end = std::chrono::steady_clock::now() + lasting] {
+            while (!stop_ && std::chrono::steady_clock::now() < end) {
+                fromThisThread ? kill(getpid(), SIGUSR1) : pthread_kill(target, SIGUSR1);
+                if (pid_t child = fork(); child == 0) _exit(0);
+                else if (child > 0) waitpid(child, nullptr, 0);
+                ++sent_;
+                std::this_thread::sleep_for(2ms);
+            }
+        });
+    }
+    ~SignalStorm() {
+        stop_ = true;
+        sender_.join();
+        signal(SIGUSR1, SIG_IGN);  // one still pending is dropped
+        pthread_sigmask(SIG_SETMASK, &mask_, nullptr);
+        sigaction(SIGUSR1, &handler_, nullptr);
+    }
+    int sent() const { return sent_; }
+    static int handled() { return handled_; }
+
+private:
+    static inline std::atomic<int> handled_ = 0;
+    struct sigaction handler_ {};
+    sigset_t mask_{};
+    std::atomic<bool> stop_ = false;
+    std::atomic<int> sent_ = 0;
+    std::thread sender_;
 };
 
 class SpeechdTest : public ::testing::Test {
@@ -113,6 +162,26 @@ TEST(SpeechdAbsent, NoDaemonOrAMuteOneLeavesTheEmbeddedEngineAloneAndScalesAreCl
     // The game's rate and volume beyond their ends, on the daemon's scales (the middle: below).
     EXPECT_EQ(std::vector<int>({speechdRate(15), speechdRate(-40), speechdVolume(130), speechdVolume(-5)}),
               std::vector<int>({100, -100, 100, -100}));
+}
+
+TEST(SpeechdAbsent, AVoiceListCutOffIsNoList) {
+    // A stand-in daemon answers two voices, then closes, with or without the list's last line:
+    // a list cut short would shift the numbers that the settings keep.
+    testing::ScratchFolder scratch;
+    for (bool whole : {true, false}) {
+        int fd = unixSocket(scratch / "half.sock", true);
+        std::thread daemon([&] {
+            int c = accept(fd, nullptr, nullptr);
+            std::string reply = "208 OK CLIENT NAME SET\r\n249-English_(Caribbean)\ten-029\tnone\r\n249-English+f3\ten\tf3\r\n";
+            if (whole) reply += "249 OK VOICE LIST SENT\r\n";
+            EXPECT_EQ(write(c, reply.data(), reply.size()), ssize_t(reply.size()));
+            close(c);
+        });
+        EXPECT_EQ(speechdVoices(scratch / "half.sock"), whole ? Texts({"English_(Caribbean)", "English+f3"}) : Texts());
+        daemon.join();
+        close(fd);
+        std::filesystem::remove(scratch / "half.sock");
+    }
 }
 
 TEST_F(SpeechdTest, EnglishVoicesAfterTheEmbeddedOnesSpeakInOrderAndPurgeLeavesAnotherProgramAlone) {
@@ -189,6 +258,37 @@ TEST_F(SpeechdTest, EnglishVoicesAfterTheEmbeddedOnesSpeakInOrderAndPurgeLeavesA
     for (int i = 0; i < 3000 && otherEnded == 0; ++i) std::this_thread::sleep_for(10ms);
     EXPECT_EQ(otherEnded, 1) << "the other program's speech was cut off";
     spd_close(other);
+}
+
+TEST_F(SpeechdTest, SignalsToTheProcessLoseNeitherTheVoicesNorTheSpeech) {
+    Texts voices = speechdVoices(daemon.socket());
+    ASSERT_GT(voices.size(), 5u);
+    {
+        // Made first, so that its thread is not given this thread's blocked signals.
+        auto engine = std::make_unique<SpeechdSpeech>(daemon.socket());
+        SignalStorm storm(true);
+        // Half a second to answer; the list itself may take the daemon longer, and is waited for.
+        ASSERT_TRUE(engine->ready(0.5)) << "the voices were not listed";
+        EXPECT_EQ(voiceNames(*engine), voices);
+        ASSERT_TRUE(engine->selectVoice(1));
+        speakAll(*engine, {"spoken while signals come", "second line", "third and last"}, SpeakFlag::sync);
+        EXPECT_EQ(engine->heard(), (Texts{"spoken while signals come", "second line", "third and last"}));
+        EXPECT_FALSE(engine->lost());
+        EXPECT_GT(storm.sent(), 100);
+    }
+    // The list read on a thread that takes the signals itself: every wait cut short goes on, for
+    // the time that was left. A daemon that never answers is given up after its silence however
+    // often a signal comes; the storm stops by itself, late, if a signal restarted that wait.
+    SignalStorm storm(false, 3s);
+    int handled = SignalStorm::handled();
+    EXPECT_EQ(speechdVoices(daemon.socket()), voices);
+    testing::ScratchFolder scratch;
+    int mute = unixSocket(scratch / "mute.sock", true);
+    auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(speechdVoices(scratch / "mute.sock", 300ms), Texts{});
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 1s);
+    close(mute);
+    EXPECT_GT(SignalStorm::handled() - handled, 50);
 }
 
 TEST_F(SpeechdTest, WhenTheDaemonDiesTheEmbeddedEngineSaysTheRest) { lose(SIGKILL); }

@@ -196,6 +196,25 @@ class Game:
             return False
         return len(f) > 3 and f[0] == "7" and int(f[3], 16) & 0xffffffff == 0xffffffff
 
+    def wakeups(self):
+        """How often the main thread has gone to sleep of its own accord so far."""
+        try:
+            for l in open(f"/proc/{self.pid}/task/{self.pid}/status"):
+                if l.startswith("voluntary_ctxt_switches:"):
+                    return int(l.split()[1])
+        except OSError:
+            pass
+        return 0
+
+    def press(self, *names, delay_ms=None):
+        """Sends keys at a key wait and returns once the game has woken for them (it may be back
+        in the next key wait by then: a key often takes it only a few milliseconds)."""
+        before = self.wakeups()
+        self.key(*(["--delay", str(delay_ms)] if delay_ms else []), *names)
+        end = time.time() + 2
+        while time.time() < end and self.alive() and self.at_key_wait() and self.wakeups() == before:
+            time.sleep(0.005)
+
     def cpu_ticks(self, thread=None):
         path = f"/proc/{self.pid}/task/{thread}/stat" if thread else f"/proc/{self.pid}/stat"
         f = open(path).read().rsplit(")", 1)[1].split()
@@ -250,6 +269,14 @@ class Game:
         a = array.array("h")
         a.frombytes(open(raw, "rb").read())
         os.remove(raw)
+        return a[0::2], a[1::2]
+
+    def capture_so_far(self):
+        """What has been mixed so far, read while the game runs: the wave writer's samples
+        follow its 68-byte header as they are mixed (the header's sizes are set only at the end)."""
+        data = open(self.wav, "rb").read()[68:]
+        a = array.array("h")
+        a.frombytes(data[:len(data) // 4 * 4])
         return a[0::2], a[1::2]
 
 
@@ -307,3 +334,46 @@ def dominant_hz(wav, start_s, dur_s, lo, hi):
         d = 0.5 * (a - c) / (a - 2 * b + c) if (a - 2 * b + c) else 0
         return pts[i][0] + d * (pts[i + 1][0] - pts[i][0])
     return pts[i][0]
+
+
+def envelope(x, rate, step_s=0.05):
+    n = int(rate * step_s)
+    return [sum(abs(v) for v in x[i:i + n]) / n for i in range(0, len(x) - n, n)]
+
+
+def correlation(a, b):
+    n = min(len(a), len(b))
+    a, b = a[:n], b[:n]
+    ma, mb = sum(a) / n, sum(b) / n
+    num = sum((x - ma) * (y - mb) for x, y in zip(a, b))
+    den = (sum((x - ma) ** 2 for x in a) * sum((y - mb) ** 2 for y in b)) ** 0.5
+    return num / den if den else 0
+
+
+def check_opening_sound(exe, opening_wav):
+    """Starts an installed or unpacked game under Xvfb, closes its window at its first question,
+    and checks that the opening sound, as the file `opening_wav` has it, was played before the
+    title was spoken."""
+    with Display():
+        game = Game(exe)
+        try:
+            lines = game.wait_key_wait(timeout=60)
+            check(lines is not None, "the game reaches its first question")
+            title = game.frame_of("Dravlen. version 3")
+            game.close_request()
+            status = game.wait_end(20)
+            check(status == 0, f"and leaves with status 0 when its window is closed ({status})")
+            left, _ = game.capture()
+        finally:
+            game.kill()
+    raw = os.path.join(game.work, "one.raw")
+    subprocess.run(["sox", opening_wav, "-t", "raw", "-e", "signed", "-b", "16", "-c", "1", "-r", str(RATE), raw],
+                   check=True)
+    one = array.array("h")
+    one.frombytes(open(raw, "rb").read())
+    start = first_loud(left, 0) or 0
+    one = one[first_loud(one, 0) or 0:]
+    heard = left[start:start + len(one)]
+    c = correlation(envelope(one, RATE), envelope(heard, RATE))
+    long_enough = title is not None and title - start > 0.8 * len(one)
+    check(long_enough and c > 0.8, f"the opening sound is in the capture before the title (envelope match {c:.2f})")

@@ -63,7 +63,7 @@
    12.33 say " yes "
    12.36 key enter
    12.41 key f5
-   12.43 say "Special key instructions. f1 repeat current prompt. f2 repeat current information. f3 repeat fuel gage. f4 adjust volume. f5 repeat special key instructions. f12 change voice. control key change rate of speech. "
+   12.43 say "Special key instructions. f1 repeat current prompt. f2 repeat current information. f3 repeat fuel gage. f4 adjust volume. f5 repeat special key instructions. f12 change voice. control key change rate of speech. f6 learn the sounds. "
    12.46 key esc
    12.46 say " exit game? "
    12.46 say " yes "

@@ -36,7 +36,7 @@
     0.47 key up
     0.47 say " yes "
     0.50 key enter
-    0.52 say "Special key instructions. f1 repeat current prompt. f2 repeat current information. f3 repeat fuel gage. f4 adjust volume. f5 repeat special key instructions. f12 change voice. control key change rate of speech. "
+    0.52 say "Special key instructions. f1 repeat current prompt. f2 repeat current information. f3 repeat fuel gage. f4 adjust volume. f5 repeat special key instructions. f12 change voice. control key change rate of speech. f6 learn the sounds. "
     0.54 say "Would you like to reed the special key instructions?"
     0.56 say " yes "
     0.59 key down

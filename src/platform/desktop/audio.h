@@ -47,6 +47,7 @@ public:
     virtual int64_t framesMixed() = 0;
     // Returns once the mixer has mixed at least one whole period after this call, so that a
     // gain change made before it (which OpenAL ramps over one period) has reached its end.
+    // Never called on the game's thread but where the game does not go.
     virtual void waitOnePeriod() = 0;
     // Runs `action` on the output's own thread once a gain change made before this call has
     // reached its end, and returns at once: a sound or a voice is faded out without holding up
@@ -65,6 +66,9 @@ class DesktopSound : public SoundDevice {
 public:
     // Also plays the system beep.
     virtual void beep() = 0;
+    // Starts reading the folder's wave files on a thread of its own, so that loading one of
+    // them later does not read the file on the caller's thread.
+    virtual void readAhead(const std::string& folder) = 0;
 };
 std::unique_ptr<DesktopSound> makeSoundDevice(AudioOutput& output);
 

@@ -38,8 +38,10 @@ namespace {
 
 using namespace std::chrono_literals;
 
-// Mixing in periods of 10 ms keeps a fade (OpenAL ramps a gain change over one period) short.
-// Both outputs ask for OpenAL's limiter: speech over the engine loop and a passing truck sum
+// A fade lasts one mixing period (OpenAL ramps a gain change over one). OpenAL Soft takes the
+// device's period from its configuration only (it ignores ALC_REFRESH): the game's own
+// alsoft.conf asks for a short one (see DesktopPlatform::create). The recorder mixes in periods
+// of 10 ms of its own. Both outputs ask for OpenAL's limiter: speech over the engine loop and a passing truck sum
 // to well past full scale, and without it a floating-point output (the default for some sound
 // servers) would clip the sum. A lone sound is left at its own level.
 constexpr int refreshPerSecond = 100;
@@ -183,7 +185,7 @@ public:
                 *error = "no sound device could be opened (no sound card or sound server was found)";
             return false;
         }
-        const ALCint attributes[] = {ALC_REFRESH, refreshPerSecond, ALC_HRTF_SOFT, ALC_FALSE,
+        const ALCint attributes[] = {ALC_HRTF_SOFT, ALC_FALSE,
                                      ALC_OUTPUT_LIMITER_SOFT, ALC_TRUE, 0};
         return start(device, attributes, error);
     }

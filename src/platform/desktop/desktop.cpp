@@ -7,7 +7,9 @@
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
+#include <unistd.h>
 
 #include "platform/desktop/audio.h"
 #include "platform/desktop/key_map.h"
@@ -237,6 +239,11 @@ struct DesktopPlatform::Parts {
 std::unique_ptr<DesktopPlatform> DesktopPlatform::create(std::string* error) {
     auto parts = std::make_unique<Parts>();
     auto speechd = std::make_unique<SpeechdSpeech>();  // the player's own voices, asked for meanwhile
+    // OpenAL reads the game's alsoft.conf beside the program by itself; an installed game keeps
+    // it with its sounds, named here unless the player names a configuration of their own.
+    // Set before the first OpenAL call, which reads the configuration.
+    std::string ownConf = programFolder() + "/alsoft.conf";
+    if (!std::getenv("ALSOFT_CONF") && access(ownConf.c_str(), R_OK) == 0) setenv("ALSOFT_CONF", ownConf.c_str(), 1);
     std::string why;
     parts->output = AudioOutput::openDefault(&why);
     if (!parts->output) {
@@ -244,6 +251,7 @@ std::unique_ptr<DesktopPlatform> DesktopPlatform::create(std::string* error) {
         return nullptr;
     }
     parts->sound = makeSoundDevice(*parts->output);
+    parts->sound->readAhead(programFolder());
 
     xWatch = {};
     xWatch.before = XSetErrorHandler(onXError);

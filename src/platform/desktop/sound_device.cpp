@@ -10,15 +10,23 @@
 // go to zero (OpenAL ramps them over one mixing period) and the output's fade thread pauses
 // the sources once the ramp is over. Until then the buffer reports not playing. A buffer
 // released while it fades keeps its sources until the ramp is over too.
+//
+// A file's samples are read once and kept in OpenAL buffers for the whole run, and a thread
+// reads the program folder's wave files ahead of the game at start: the game loads a sound
+// each time it plays one, and reading and decoding a file on the game's thread would hold it
+// up for milliseconds while a player may be typing. Loading then only takes two sources.
 #include <AL/al.h>
 #include <AL/alc.h>
 #include <AL/alext.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
+#include <filesystem>
 #include <limits>
 #include <map>
 #include <mutex>
+#include <thread>
 #include <vector>
 
 #include "platform/desktop/audio.h"
@@ -48,9 +56,44 @@ private:
     LPALPROCESSUPDATESSOFT process_ = nullptr;
 };
 
+// A file's samples in OpenAL buffers, shared by every buffer the game loads from that file.
+struct Clip {
+    ALuint data[2] = {0, 0};  // left and right channel (the same buffer for a mono file)
+    int sides = 0;            // 0: nothing could be made
+    int rate = 0;
+    long frames = 0;
+
+    static Clip make(const WaveData& wave) {
+        Clip clip;
+        if (!wave.ok || wave.channels <= 0) return clip;
+        alGetError();
+        size_t frames = wave.samples.size() / static_cast<size_t>(wave.channels);
+        int sides = wave.channels >= 2 ? 2 : 1;
+        alGenBuffers(sides, clip.data);
+        if (alGetError() != AL_NO_ERROR) return Clip{};
+        std::vector<int16_t> channel(frames);
+        for (int c = 0; c < sides; ++c) {
+            for (size_t i = 0; i < frames; ++i)
+                channel[i] = wave.samples[i * static_cast<size_t>(wave.channels) + static_cast<size_t>(c)];
+            alBufferData(clip.data[c], AL_FORMAT_MONO16, channel.data(),
+                         static_cast<ALsizei>(frames * sizeof(int16_t)), wave.rate);
+        }
+        if (sides == 1) clip.data[1] = clip.data[0];
+        clip.sides = sides;
+        clip.rate = wave.rate;
+        clip.frames = static_cast<long>(frames);
+        return clip;
+    }
+
+    void free() {
+        if (sides) alDeleteBuffers(sides, data);
+        sides = 0;
+    }
+};
+
 struct Buffer {
     bool silent = true;       // missing or unreadable file: every call does nothing
-    ALuint data[2] = {0, 0};  // left and right channel (the same buffer for a mono file)
+    ALuint data[2] = {0, 0};  // the clip's
     ALuint source[2] = {0, 0};
     int fileRate = 0;
     int hertz = 0;
@@ -66,19 +109,50 @@ public:
     explicit OpenAlSound(AudioOutput& output) : output_(output) {}
 
     ~OpenAlSound() override {
+        quit_ = true;
+        if (reader_.joinable()) reader_.join();
         output_.finishFades();
         std::lock_guard lock(mutex_);
         for (auto& [id, b] : buffers_) destroy(b);
         destroy(beepBuffer_);
+        for (auto& [path, clip] : clips_) clip.free();
+        beepClip_.free();
+    }
+
+    void readAhead(const std::string& folder) override {
+        if (reader_.joinable() || folder.empty()) return;
+        reader_ = std::thread([this, folder] {
+            std::error_code error;
+            std::vector<std::string> paths;
+            for (const auto& entry : std::filesystem::directory_iterator(folder, error))
+                if (entry.path().extension() == ".wav") paths.push_back(entry.path().string());
+            std::sort(paths.begin(), paths.end());
+            for (const std::string& path : paths) {
+                if (quit_) return;
+                {
+                    std::lock_guard lock(mutex_);
+                    if (clips_.count(path)) continue;
+                }
+                keep(path, Clip::make(readWaveFile(path)));
+            }
+        });
     }
 
     SoundId load(const std::string& path) override {
-        std::lock_guard lock(mutex_);
+        std::unique_lock lock(mutex_);
         SoundId id = nextId_++;
-        Buffer& b = buffers_[id];
-        WaveData wave = readWaveFile(path);
-        if (!wave.ok) return id;
-        create(b, wave);
+        auto it = clips_.find(path);
+        if (it == clips_.end()) {
+            // Not read ahead (yet): read here, without holding up the fade thread meanwhile.
+            lock.unlock();
+            WaveData wave = readWaveFile(path);
+            if (!wave.ok) return id;
+            const Clip& clip = keep(path, Clip::make(wave));
+            lock.lock();
+            create(buffers_[id], clip);
+            return id;
+        }
+        create(buffers_[id], it->second);
         return id;
     }
 
@@ -149,8 +223,8 @@ public:
         if (!b) return;
         frame = std::clamp(frame, 0L, std::max(0L, b->frames - 1));
         if (b->stopping) {
-            // Moved while it fades out (the game never does): finish the fade here and pause,
-            // so that the next play starts at the frame.
+            // Moved while it fades out (the game never does, so this wait never holds it up):
+            // finish the fade here and pause, so that the next play starts at the frame.
             output_.waitOnePeriod();
             alSourcePausev(2, b->source);
             b->stopping = false;
@@ -223,7 +297,8 @@ public:
             }
             tone.ok = true;
             beepId_ = nextId_++;
-            create(beepBuffer_, tone);
+            beepClip_ = Clip::make(tone);
+            create(beepBuffer_, beepClip_);
         }
         Buffer& b = beepBuffer_;
         if (b.silent) return;
@@ -257,30 +332,17 @@ private:
         alSourcef(b.source[1], AL_GAIN, volume * side.right);
     }
 
-    void create(Buffer& b, const WaveData& wave) {
+    // Two sources over a clip's buffers; a clip that could not be made gives a silent buffer.
+    static void create(Buffer& b, const Clip& clip) {
+        if (!clip.sides) return;
         alGetError();
-        size_t frames = wave.samples.size() / static_cast<size_t>(wave.channels);
-        int sides = wave.channels >= 2 ? 2 : 1;
-        alGenBuffers(sides, b.data);
-        if (alGetError() != AL_NO_ERROR) {
-            b.data[0] = b.data[1] = 0;
-            return;
-        }
-        std::vector<int16_t> channel(frames);
-        for (int c = 0; c < sides; ++c) {
-            for (size_t i = 0; i < frames; ++i)
-                channel[i] = wave.samples[i * static_cast<size_t>(wave.channels) + static_cast<size_t>(c)];
-            alBufferData(b.data[c], AL_FORMAT_MONO16, channel.data(),
-                         static_cast<ALsizei>(frames * sizeof(int16_t)), wave.rate);
-        }
-        if (sides == 1) b.data[1] = b.data[0];
         alGenSources(2, b.source);
         if (alGetError() != AL_NO_ERROR) {
-            alDeleteBuffers(sides, b.data);
-            b.data[0] = b.data[1] = 0;
             b.source[0] = b.source[1] = 0;
             return;
         }
+        b.data[0] = clip.data[0];
+        b.data[1] = clip.data[1];
         for (int c = 0; c < 2; ++c) {
             ALuint s = b.source[c];
             alSourcei(s, AL_SOURCE_RELATIVE, AL_TRUE);
@@ -288,17 +350,26 @@ private:
             alSourcei(s, AL_BUFFER, static_cast<ALint>(b.data[c]));
         }
         b.silent = false;
-        b.fileRate = wave.rate;
-        b.hertz = wave.rate;
-        b.frames = static_cast<long>(frames);
+        b.fileRate = clip.rate;
+        b.hertz = clip.rate;
+        b.frames = clip.frames;
         applyGains(b);
     }
 
+    // Keeps a clip made outside the lock under its path; when another thread kept one for the
+    // same file first, this one is freed and the first is used.
+    const Clip& keep(const std::string& path, Clip clip) {
+        std::lock_guard lock(mutex_);
+        auto [it, added] = clips_.try_emplace(path, clip);
+        if (!added) clip.free();
+        return it->second;
+    }
+
+    // The sources go; the clip's buffers stay for the next load of the file.
     static void destroy(Buffer& b) {
         if (b.silent) return;
         alSourceStopv(2, b.source);
         alDeleteSources(2, b.source);
-        alDeleteBuffers(b.data[0] == b.data[1] ? 1 : 2, b.data);
         b.silent = true;
     }
 
@@ -310,6 +381,10 @@ private:
     SoundId nextId_ = 1;
     SoundId beepId_ = 0;
     Buffer beepBuffer_;
+    Clip beepClip_;
+    std::map<std::string, Clip> clips_;  // by path, for the whole run
+    std::thread reader_;                 // reads the program folder's sounds ahead of the game
+    std::atomic<bool> quit_ = false;
 };
 
 }  // namespace

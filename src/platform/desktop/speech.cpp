@@ -79,9 +79,10 @@ int espeakRate = 0;  // samples per second, 0 until started; -1 when it could no
 
 constexpr size_t bufferCount = 12;  // per source
 constexpr size_t samplesPerBuffer = 2048;
-// Sources taken in turn, so that a purge never waits for the one fading out. Four cover keys
-// typed faster than a fade takes; only a fifth purge within one fade has to wait for it.
-constexpr int sourceCount = 4;
+// Sources taken in turn, so that a purge never waits for the one fading out. Six cover keys
+// typed far faster than a fade takes; a seventh purge within one fade stops the source that
+// began fading first at once, as it is all but silent by then.
+constexpr int sourceCount = 6;
 constexpr size_t heardKept = 200;
 
 class EspeakSpeech : public DesktopSpeech {
@@ -215,6 +216,7 @@ private:
         std::deque<Queued> queued;  // the buffers on the source, oldest first
         bool fading = false;        // silenced by a purge, waiting for the fade thread
         uint64_t fadeTicket = 0;
+        uint64_t fadeOrder = 0;     // when it began fading, among all the sources
     };
 
     void findVoices() {
@@ -239,7 +241,7 @@ private:
         appliedVoice_ = 0;
     }
 
-    // Called with the lock held. Never waits for the fade unless every source is still fading.
+    // Called with the lock held. Never waits: not for the fade, nor for the mixer.
     void purge(std::unique_lock<std::mutex>& lock) {
         (void)lock;
         ++generation_;
@@ -259,6 +261,7 @@ private:
         }
         alSourcef(t.source, AL_GAIN, 0.0f);
         t.fading = true;
+        t.fadeOrder = ++fades_;
         uint64_t ticket = ++t.fadeTicket;
         output_.afterFade([this, &t, ticket] {
             std::lock_guard lock(mutex_);
@@ -271,10 +274,12 @@ private:
                 return;
             }
         }
-        // Every source is fading (purges faster than a fade): wait for this fade once.
-        output_.waitOnePeriod();
-        for (Track& other : tracks_)
-            if (other.fading) silenceNow(other);
+        // Every source is fading (purges faster than a fade): the one that began first goes now.
+        int oldest = 0;
+        for (int i = 1; i < sourceCount; ++i)
+            if (tracks_[i].fadeOrder < tracks_[oldest].fadeOrder) oldest = i;
+        silenceNow(tracks_[oldest]);
+        current_ = oldest;
     }
 
     // With the lock held: stops the source and takes its buffers back.
@@ -329,12 +334,19 @@ private:
     }
 
     // On the worker thread, inside espeak_Synth. Returning 1 ends the synthesis.
+    // The samples are scaled before the lock is taken, so that the game's thread, which takes it
+    // for every speak, waits as little as possible.
     int receive(const short* wav, int count) {
+        std::vector<int16_t> scaled;
+        if (wav && count > 0) {
+            scaled.resize(static_cast<size_t>(count));
+            for (int i = 0; i < count; ++i) scaled[static_cast<size_t>(i)] = static_cast<int16_t>(wav[i] * synthVolume_ / 100);
+        }
         std::lock_guard lock(mutex_);
         if (quit_ || synthGeneration_ != generation_) return 1;
-        if (wav && count > 0) {
-            for (int i = 0; i < count; ++i) pcm_.push_back(static_cast<int16_t>(wav[i] * synthVolume_ / 100));
-            samplesAppended_ += static_cast<uint64_t>(count);
+        if (!scaled.empty()) {
+            pcm_.insert(pcm_.end(), scaled.begin(), scaled.end());
+            samplesAppended_ += scaled.size();
             feed();
         }
         return 0;
@@ -409,6 +421,7 @@ private:
     uint64_t samplesPlayed_ = 0;
     Track tracks_[sourceCount];
     int current_ = 0;  // the source the texts go to; the others are idle or fading out
+    uint64_t fades_ = 0;
     std::vector<ALuint> buffers_;
     std::vector<ALuint> free_;
 

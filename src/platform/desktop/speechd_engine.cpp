@@ -23,6 +23,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <condition_variable>
 #include <cstdlib>
 #include <cstring>
@@ -44,6 +45,10 @@ namespace {
 constexpr auto hungAfter = 2s;
 // How often the worker makes sure the daemon is still there while a text plays.
 constexpr auto checkEvery = 250ms;
+// How long the daemon may stay silent while it lists its voices.
+constexpr auto voicesSilence = 5s;
+// How long after the engine was made a daemon that has answered may take to list its voices.
+constexpr auto listWithin = 5s;
 // How long a leaving game waits for the worker before leaving it behind.
 constexpr auto leaveWithin = 500ms;
 constexpr size_t heardKept = 200;
@@ -76,6 +81,7 @@ struct SpeechdSpeech::Shared {
     std::condition_variable done;  // the game's thread: ready, a text heard, or lost
     Clock::time_point made = Clock::now();
 
+    bool answered = false;  // the daemon has answered on the main connection
     bool ready = false;
     bool failed = false;
     bool quit = false;
@@ -156,19 +162,80 @@ bool english(const std::string& language) {
            (language.size() == 2 || language[2] == '-' || language[2] == '_');
 }
 
-// Opens a plain stream socket to the daemon, with every send and receive bounded in time.
-int openSocket(const Address& a) {
-    timeval limit{5, 0};
+// The plain socket's calls below never give up because a signal's handler ran meanwhile (EINTR):
+// they go on for the time that is left before their deadline, which a retry never moves.
+
+// Waits until `fd` is ready for `events`, or `deadline` passes.
+bool waitReady(int fd, short events, Clock::time_point deadline) {
+    for (;;) {
+        auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now()).count();
+        if (left <= 0) return false;
+        pollfd p{fd, events, 0};
+        int n = poll(&p, 1, static_cast<int>(std::min<decltype(left)>(left, 60'000)));
+        if (n > 0) return true;  // ready, or an error or hang-up that the next call reports
+        if (n < 0 && errno != EINTR) return false;
+    }
+}
+
+// Connects the non-blocking socket `fd` to `to` before `deadline`.
+bool connectWithin(int fd, const sockaddr* to, socklen_t size, Clock::time_point deadline) {
+    for (;;) {
+        if (connect(fd, to, size) == 0) return true;
+        if (errno == EAGAIN) {
+            // A unix socket whose daemon has not yet taken the connections before this one:
+            // asked again a moment later.
+            if (Clock::now() >= deadline) return false;
+            poll(nullptr, 0, 10);
+            continue;
+        }
+        if (errno != EINPROGRESS && errno != EINTR) return false;
+        // The connection goes on by itself; its outcome is known once the socket is writable.
+        if (!waitReady(fd, POLLOUT, deadline)) return false;
+        int error = 0;
+        socklen_t length = sizeof error;
+        return getsockopt(fd, SOL_SOCKET, SO_ERROR, &error, &length) == 0 && error == 0;
+    }
+}
+
+// Sends all of `data` before `deadline`; a part sent is never taken for the whole.
+bool sendAll(int fd, const std::string& data, Clock::time_point deadline) {
+    size_t sent = 0;
+    while (sent < data.size()) {
+        ssize_t n = send(fd, data.data() + sent, data.size() - sent, MSG_NOSIGNAL);
+        if (n > 0) {
+            sent += static_cast<size_t>(n);
+        } else if (n < 0 && errno == EINTR) {
+            continue;
+        } else if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+            if (!waitReady(fd, POLLOUT, deadline)) return false;
+        } else {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Receives what the daemon has sent, waiting for it until `deadline`: the count of bytes, 0 at
+// the end of the stream, -1 on an error or when the deadline passes first.
+ssize_t receiveWithin(int fd, char* buf, size_t size, Clock::time_point deadline) {
+    for (;;) {
+        ssize_t n = recv(fd, buf, size, 0);
+        if (n >= 0) return n;
+        if (errno == EINTR) continue;
+        if ((errno != EAGAIN && errno != EWOULDBLOCK) || !waitReady(fd, POLLIN, deadline)) return -1;
+    }
+}
+
+// Opens a plain stream socket to the daemon, connected before `deadline`; -1 when it cannot be.
+int openSocket(const Address& a, Clock::time_point deadline) {
     if (!a.socketPath.empty()) {
         sockaddr_un un{};
         if (a.socketPath.size() >= sizeof un.sun_path) return -1;
         un.sun_family = AF_UNIX;
         std::memcpy(un.sun_path, a.socketPath.c_str(), a.socketPath.size() + 1);
-        int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
         if (fd < 0) return -1;
-        setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &limit, sizeof limit);
-        setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &limit, sizeof limit);
-        if (connect(fd, reinterpret_cast<sockaddr*>(&un), sizeof un) == 0) return fd;
+        if (connectWithin(fd, reinterpret_cast<sockaddr*>(&un), sizeof un, deadline)) return fd;
         close(fd);
         return -1;
     }
@@ -178,11 +245,8 @@ int openSocket(const Address& a) {
     if (getaddrinfo(a.host.c_str(), std::to_string(a.port).c_str(), &hints, &found) != 0) return -1;
     int fd = -1;
     for (addrinfo* i = found; i && fd < 0; i = i->ai_next) {
-        fd = socket(i->ai_family, i->ai_socktype | SOCK_CLOEXEC, i->ai_protocol);
-        if (fd < 0) continue;
-        setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &limit, sizeof limit);
-        setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &limit, sizeof limit);
-        if (connect(fd, i->ai_addr, i->ai_addrlen) != 0) {
+        fd = socket(i->ai_family, i->ai_socktype | SOCK_CLOEXEC | SOCK_NONBLOCK, i->ai_protocol);
+        if (fd >= 0 && !connectWithin(fd, i->ai_addr, i->ai_addrlen, deadline)) {
             close(fd);
             fd = -1;
         }
@@ -192,13 +256,14 @@ int openSocket(const Address& a) {
 }
 
 // Asks the daemon for the voices of its default output module, over a connection of its own,
-// and keeps the English ones in a stable order.
-std::vector<std::string> listEnglishVoices(const Address& a) {
-    int fd = openSocket(a);
+// and keeps the English ones in a stable order. A daemon silent for `silence` is given up: in
+// connecting and asking, and in each wait for more of the list.
+std::vector<std::string> listEnglishVoices(const Address& a, Clock::duration silence) {
+    int fd = openSocket(a, Clock::now() + silence);
     if (fd < 0) return {};
     const std::string ask = "SET SELF CLIENT_NAME " + std::string(getenv("USER") ? getenv("USER") : "user") +
                             ":dravlen:voices\r\nLIST SYNTHESIS_VOICES\r\nQUIT\r\n";
-    if (send(fd, ask.data(), ask.size(), MSG_NOSIGNAL) != static_cast<ssize_t>(ask.size())) {
+    if (!sendAll(fd, ask, Clock::now() + silence)) {
         close(fd);
         return {};
     }
@@ -213,7 +278,7 @@ std::vector<std::string> listEnglishVoices(const Address& a) {
     char buf[65536];
     bool listEnded = false;
     while (!listEnded) {
-        ssize_t n = recv(fd, buf, sizeof buf, 0);
+        ssize_t n = receiveWithin(fd, buf, sizeof buf, Clock::now() + silence);
         if (n <= 0) break;
         pending.append(buf, static_cast<size_t>(n));
         size_t start = 0, eol;
@@ -238,6 +303,8 @@ std::vector<std::string> listEnglishVoices(const Address& a) {
         pending.erase(0, start);
     }
     close(fd);
+    // A list cut off is no list: the voices' numbers, which the settings keep, would change.
+    if (!listEnded) return {};
     std::sort(found.begin(), found.end());
     std::vector<std::string> names;
     for (const Found& f : found) {
@@ -278,13 +345,6 @@ auto outside(std::unique_lock<std::mutex>& lock, SpeechdSpeech::Shared& s, Call 
 }
 
 void work(std::shared_ptr<SpeechdSpeech::Shared> s, std::string socketPath) {
-    // A daemon that dies under a write must not end the game with SIGPIPE; libspeechd's own
-    // event thread, started from here, inherits this.
-    sigset_t pipe;
-    sigemptyset(&pipe);
-    sigaddset(&pipe, SIGPIPE);
-    pthread_sigmask(SIG_BLOCK, &pipe, nullptr);
-
     Address address;
     SPDConnectionAddress spdAddress{};
     SPDConnectionAddress* defaults = nullptr;
@@ -322,12 +382,17 @@ void work(std::shared_ptr<SpeechdSpeech::Shared> s, std::string socketPath) {
             std::lock_guard lock(registryMutex);
             registry()[client] = s;
         }
+        {
+            std::lock_guard lock(s->m);
+            s->answered = true;
+            s->done.notify_all();
+        }
         c->callback_begin = c->callback_end = c->callback_cancel = onEvent;
         spd_set_notification_on(c, SPD_BEGIN);
         spd_set_notification_on(c, SPD_END);
         spd_set_notification_on(c, SPD_CANCEL);
         spd_set_data_mode(c, SPD_DATA_TEXT);  // "<" and "&" are read as text
-        voices = listEnglishVoices(address);
+        voices = listEnglishVoices(address, voicesSilence);
     }
 
     std::unique_lock lock(s->m);
@@ -431,7 +496,27 @@ void work(std::shared_ptr<SpeechdSpeech::Shared> s, std::string socketPath) {
 }  // namespace
 
 SpeechdSpeech::SpeechdSpeech(const std::string& socketPath) : shared_(std::make_shared<Shared>()) {
-    worker_ = std::thread(work, shared_, socketPath);
+    // The worker, and libspeechd's event thread that it starts, take none of the process's
+    // signals: they are left to the game's other threads. Here a handler that ran would cut a
+    // call to the daemon short, and libspeechd takes a read cut short for a daemon gone. A
+    // child of the game that ends is enough (SIGCHLD), while the game's thread blocks it as
+    // D-Bus does when it starts a helper. SIGPIPE too: a daemon that dies under a write must not
+    // end the game. A fault's own signals stay open, so that a crash is still a crash.
+    sigset_t blocked, before;
+    sigfillset(&blocked);
+    for (int fault : {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGTRAP, SIGSYS, SIGABRT}) sigdelset(&blocked, fault);
+    pthread_sigmask(SIG_BLOCK, &blocked, &before);
+    try {
+        worker_ = std::thread(work, shared_, socketPath);
+    } catch (...) {
+        pthread_sigmask(SIG_SETMASK, &before, nullptr);
+        throw;
+    }
+    pthread_sigmask(SIG_SETMASK, &before, nullptr);
+}
+
+std::vector<std::string> speechdVoices(const std::string& socketPath, std::chrono::milliseconds silence) {
+    return listEnglishVoices(Address{.socketPath = socketPath, .host = {}, .port = 0}, silence);
 }
 
 SpeechdSpeech::~SpeechdSpeech() {
@@ -450,10 +535,14 @@ SpeechdSpeech::~SpeechdSpeech() {
 }
 
 bool SpeechdSpeech::ready(double seconds) {
-    std::unique_lock lock(shared_->m);
-    auto deadline = shared_->made + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
-    shared_->done.wait_until(lock, deadline, [&] { return shared_->ready || shared_->failed; });
-    return shared_->ready && !shared_->lost;
+    Shared& s = *shared_;
+    std::unique_lock lock(s.m);
+    auto deadline = s.made + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
+    s.done.wait_until(lock, deadline, [&] { return s.ready || s.failed || s.answered; });
+    // A daemon that has answered is there: its list, which a busy machine takes a second or
+    // more to send, is worth the wait.
+    if (s.answered) s.done.wait_until(lock, std::max(deadline, s.made + listWithin), [&] { return s.ready || s.failed; });
+    return s.ready && !s.lost;
 }
 
 int SpeechdSpeech::voiceCount() {

@@ -31,8 +31,9 @@ public:
     SpeechdSpeech(const SpeechdSpeech&) = delete;
     SpeechdSpeech& operator=(const SpeechdSpeech&) = delete;
 
-    // Waits until the daemon has answered and listed its voices, or until `seconds` after the
-    // engine was made, whichever is first. True when it is ready to speak with at least one voice.
+    // Waits until the daemon has listed its voices. A daemon that has not answered by `seconds`
+    // after the engine was made is given up; one that has answered is given at least five
+    // seconds from then for its list. True when it is ready to speak with at least one voice.
     bool ready(double seconds = 1.0);
 
     // The English voices of the daemon's default output module: the plain voices first, then
@@ -63,6 +64,12 @@ private:
     std::shared_ptr<Shared> shared_;
     std::thread worker_;
 };
+
+// The voices an engine would offer from the speech-dispatcher at the unix socket `socketPath`,
+// read on the calling thread; empty when it cannot be reached, ends the list early, or stays
+// silent for `silence` at any point.
+std::vector<std::string> speechdVoices(const std::string& socketPath,
+                                       std::chrono::milliseconds silence = std::chrono::seconds(5));
 
 // The speech-dispatcher game rate (-10..10) and volume (0..100) on its own -100..100 scales.
 int speechdRate(int rate);

@@ -84,8 +84,9 @@ std::string executableFolder() {
 
 std::string soundFolderFor(const std::string& exeFolder) {
     // Beside the executable (the build folder, an unpacked archive), else where an install
-    // puts the sound pack: PREFIX/share/dravlen for PREFIX/bin/dravlen.
-    for (const std::string& folder : {exeFolder, exeFolder + "/../share/dravlen"}) {
+    // puts the sound pack: PREFIX/share/dravlen for PREFIX/bin/dravlen, and, as Debian keeps a
+    // game's, /usr/share/games/dravlen for /usr/games/dravlen.
+    for (const std::string& folder : {exeFolder, exeFolder + "/../share/dravlen", exeFolder + "/../share/games/dravlen"}) {
         struct stat st{};
         if (stat((folder + "/dravlen1.wav").c_str(), &st) == 0 && S_ISREG(st.st_mode)) return folder;
     }
