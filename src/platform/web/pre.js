@@ -20,7 +20,11 @@ var Dravlen = {
   // or anything else that ends the wait, starts it again before the game answers.
   restTimer: 0,
   resting: null,
+  inKeyWait: false,  // the game sleeps until a key comes (also a mark for checks that drive it)
+  keyWaits: 0,
   keyWait: function(on, audio) {
+    Dravlen.inKeyWait = !!on;
+    if (on) ++Dravlen.keyWaits;
     clearTimeout(Dravlen.restTimer);
     Dravlen.restTimer = 0;
     if (!on) {
