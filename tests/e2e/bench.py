@@ -1,7 +1,8 @@
 """Figures of the real dravlen beside their targets (a benchmark, not a test: it never fails).
 
-Key to silence and key to the reply's first audio are read from the wave writer's capture, so
-they include xdotool's own start-up and X's delivery. Idle CPU comes from the scheduler's
+Key to silence and key to the reply's first audio are read from the wave writer's capture; the
+keys are typed through XTEST from this process, so they include X's delivery but no program's
+start-up. Idle CPU comes from the scheduler's
 nanosecond counters (/proc/PID/task/TID/schedstat), over 10 s at the speed question with the
 engine loop playing; the same is measured for limitprobe, the least program on this stack.
 Usage: bench.py BUILD_DIR [LIMITPROBE_EXE]
@@ -62,15 +63,18 @@ def main():
                     break
                 if "How many pounds" in lines[-1] and not silences:
                     # Shift cuts the question and says nothing; F1 cuts it and asks it again.
+                    # Typed through XTEST, so that no program's start-up is counted.
+                    keyboard = rg.Keyboard()
                     for i in range(2 * KEYS):
                         game.key("F1")
                         game.wait_key_wait()
                         time.sleep(0.8)
                         k = game.frames()
-                        game.key("shift" if i % 2 == 0 else "F1")
+                        keyboard.key("Shift_L" if i % 2 == 0 else "F1")
                         (silences if i % 2 == 0 else replies).append(k)
                         time.sleep(0.8)
                         game.wait_key_wait()
+                    keyboard.close()
                 if "How fast do you wish to go?" in lines[-1] and player.speeds == 1:
                     time.sleep(6)  # the question has been spoken; the engine loop plays on
                     figures["main"], figures["process"] = idle_cpu(game.pid)

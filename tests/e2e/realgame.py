@@ -104,6 +104,35 @@ def send_close_request(window):
     x11.XCloseDisplay(dpy)
 
 
+class Keyboard:
+    """Keys typed through the XTEST extension from this process, as a keyboard types them: no
+    program is started per key (xdotool's own start-up takes milliseconds), so the time from
+    here to the game is X's delivery alone. They go to the focused window, the game's."""
+
+    def __init__(self):
+        self.x11 = ctypes.cdll.LoadLibrary("libX11.so.6")
+        self.xtst = ctypes.cdll.LoadLibrary("libXtst.so.6")
+        self.x11.XOpenDisplay.restype = ctypes.c_void_p
+        self.x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
+        self.x11.XStringToKeysym.restype = ctypes.c_ulong
+        self.x11.XStringToKeysym.argtypes = [ctypes.c_char_p]
+        self.x11.XKeysymToKeycode.restype = ctypes.c_ubyte
+        self.x11.XKeysymToKeycode.argtypes = [ctypes.c_void_p, ctypes.c_ulong]
+        self.x11.XFlush.argtypes = [ctypes.c_void_p]
+        self.x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
+        self.xtst.XTestFakeKeyEvent.argtypes = [ctypes.c_void_p, ctypes.c_uint, ctypes.c_int, ctypes.c_ulong]
+        self.dpy = self.x11.XOpenDisplay(None)
+
+    def key(self, keysym):
+        code = self.x11.XKeysymToKeycode(self.dpy, self.x11.XStringToKeysym(keysym.encode()))
+        self.xtst.XTestFakeKeyEvent(self.dpy, code, 1, 0)
+        self.xtst.XTestFakeKeyEvent(self.dpy, code, 0, 0)
+        self.x11.XFlush(self.dpy)
+
+    def close(self):
+        self.x11.XCloseDisplay(self.dpy)
+
+
 class Game:
     def __init__(self, exe, work=None, env=None, settings=None, args=()):
         self.work = work or tempfile.mkdtemp(prefix="dravlen-e2e-")

@@ -123,11 +123,12 @@ public:
         if (reader_.joinable() || folder.empty()) return;
         reader_ = std::thread([this, folder] {
             std::error_code error;
-            std::vector<std::string> paths;
+            // The largest first: they would hold the game up longest if it had to read them.
+            std::vector<std::pair<uintmax_t, std::string>> files;
             for (const auto& entry : std::filesystem::directory_iterator(folder, error))
-                if (entry.path().extension() == ".wav") paths.push_back(entry.path().string());
-            std::sort(paths.begin(), paths.end());
-            for (const std::string& path : paths) {
+                if (entry.path().extension() == ".wav") files.emplace_back(entry.file_size(error), entry.path().string());
+            std::sort(files.begin(), files.end(), std::greater<>());
+            for (const auto& [size, path] : files) {
                 if (quit_) return;
                 {
                     std::lock_guard lock(mutex_);
