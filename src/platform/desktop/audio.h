@@ -11,25 +11,11 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "platform/sound_units.h"
 
 namespace dravlen::desktop {
 
-// ---- Conversions from the game's sound units --------------------------------------------
-
-// Hundredths of a decibel (0 loudest .. -10000 silent) to a linear gain; values above 0 play
-// at full scale and values below -10000 as -10000.
-float gainFromHundredthsDb(int hundredthsOfDb);
-
-// The pan as DirectSound applies it: the near side stays at full level and the far side is
-// attenuated by the pan's hundredths of a decibel. Clamped to -10000..10000.
-struct SideGains {
-    float left = 1;
-    float right = 1;
-};
-SideGains panGains(int pan);
-
-// The playback rate the game asked for, kept in 100..200000 Hz; 0 or less means "the file's own".
-int clampFrequency(int hertz, int fileRate);
+// The conversions from the game's sound units are in platform/sound_units.h.
 
 // ---- The output ------------------------------------------------------------------------
 

@@ -16,24 +16,6 @@
 
 namespace dravlen::desktop {
 
-float gainFromHundredthsDb(int v) {
-    v = std::clamp(v, -10000, 0);
-    return static_cast<float>(std::pow(10.0, v / 2000.0));
-}
-
-SideGains panGains(int pan) {
-    pan = std::clamp(pan, -10000, 10000);
-    SideGains g;
-    if (pan > 0) g.left = gainFromHundredthsDb(-pan);
-    if (pan < 0) g.right = gainFromHundredthsDb(pan);
-    return g;
-}
-
-int clampFrequency(int hertz, int fileRate) {
-    if (hertz <= 0) return fileRate;
-    return std::clamp(hertz, 100, 200000);
-}
-
 namespace {
 
 using namespace std::chrono_literals;

@@ -22,19 +22,6 @@
 
 namespace dravlen::web {
 
-float gainFromHundredthsDb(int v) {
-    v = std::clamp(v, -10000, 0);
-    return static_cast<float>(std::pow(10.0, v / 2000.0));
-}
-
-SideGains panGains(int pan) {
-    pan = std::clamp(pan, -10000, 10000);
-    SideGains g;
-    if (pan > 0) g.left = gainFromHundredthsDb(-pan);
-    if (pan < 0) g.right = gainFromHundredthsDb(pan);
-    return g;
-}
-
 namespace {
 
 // Emscripten 3.1.6's vector forms (alSourcePlayv and the rest) hand the source's number where

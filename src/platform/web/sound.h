@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/platform.h"
+#include "platform/sound_units.h"
 
 namespace dravlen::web {
 
@@ -18,15 +19,5 @@ public:
 
 // Null, with the reason in *error, when no audio context can be opened.
 std::unique_ptr<WebSound> makeWebSound(std::string* error);
-
-// The game's sound units in linear terms: hundredths of a decibel (0 loudest, -10000 silent,
-// clamped) to a gain, and the pan as DirectSound applies it: the near side stays at full level
-// and the far side is attenuated by the pan's hundredths of a decibel.
-float gainFromHundredthsDb(int hundredthsOfDb);
-struct SideGains {
-    float left = 1;
-    float right = 1;
-};
-SideGains panGains(int pan);
 
 }  // namespace dravlen::web
