@@ -237,13 +237,15 @@ struct DesktopPlatform::Parts {
 };
 
 std::unique_ptr<DesktopPlatform> DesktopPlatform::create(std::string* error) {
-    auto parts = std::make_unique<Parts>();
-    auto speechd = std::make_unique<SpeechdSpeech>();  // the player's own voices, asked for meanwhile
     // OpenAL reads the game's alsoft.conf beside the program by itself; an installed game keeps
     // it with its sounds, named here unless the player names a configuration of their own.
-    // Set before the first OpenAL call, which reads the configuration.
+    // Set before the first OpenAL call, which reads the configuration, and before any thread
+    // starts: setenv is not safe while another thread reads the environment (the speech-dispatcher
+    // client looks up its address there).
     std::string ownConf = programFolder() + "/alsoft.conf";
     if (!std::getenv("ALSOFT_CONF") && access(ownConf.c_str(), R_OK) == 0) setenv("ALSOFT_CONF", ownConf.c_str(), 1);
+    auto parts = std::make_unique<Parts>();
+    auto speechd = std::make_unique<SpeechdSpeech>();  // the player's own voices, asked for meanwhile
     std::string why;
     parts->output = AudioOutput::openDefault(&why);
     if (!parts->output) {
