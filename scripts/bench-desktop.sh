@@ -18,7 +18,7 @@ if [ -f "$src" ]; then
   [ "$probe" -nt "$src" ] || g++ -std=c++17 -O2 -o "$probe" "$src" \
       $(pkg-config --cflags --libs sdl2 openal espeak-ng) -pthread
 fi
-python3 tests/e2e/bench.py "$build" $probe
+python3 scripts/bench_desktop.py "$build" $probe
 
 # The speech engines on their own (the embedded one through a loopback recorder, a private
 # speech-dispatcher by its events): key-down to silence and to the next line.

@@ -1,4 +1,5 @@
-"""A whole opening played by keys on the page in headless Chromium, heard through the player's
+"""A whole opening played by keys on the page in headless Chromium (the set-up, four driving
+hours with a truck stop in the last, then Esc and yes), heard through the player's
 screen reader voice so that the recorded output holds the sounds alone.
 
 Checks: the page's transcript for ?seed=3 equals the native runner's for the same seed and keys,
@@ -36,10 +37,18 @@ STEPS = [
     ("     How many", ["2", Keys.ENTER]),
     ("Which route do you choose?", [Keys.ENTER]),
     (" How fast do you wish to go? ", ["2", "0"]),
+    (" How fast do you wish to go? ", [Keys.ENTER]),  # the same speed again, for three hours
+    (" How fast do you wish to go? ", [Keys.ENTER]),
+    (" Truck stop ahead.  Do you want to stop? ", ["y"]),
+    ("     How many gallons do you want", ["0", Keys.ENTER]),
+    (" Do you want to get some sleep? ", ["n"]),
     (" How fast do you wish to go? ", [Keys.ESCAPE]),
     (" exit game? ", ["y"]),
 ]
-RUNNER_KEYS = "n n enter 4 0 0 0 0 enter enter enter enter enter 2 enter enter 2 0 esc y"
+RUNNER_KEYS = "n n enter 4 0 0 0 0 enter enter enter enter enter 2 enter enter 2 0 enter enter y 0 enter n esc y"
+# The engine is measured at the first two speed questions (the start speed, then 20 MPH), where
+# nothing else plays while the question waits.
+MEASURED_QUESTIONS = 2
 
 
 def runner(build):
@@ -108,7 +117,7 @@ def main():
         after, question_times = 0, []
         for text, keys in STEPS:
             after = page.wait_line(text, 40, after)
-            if text == " How fast do you wish to go? ":
+            if text == " How fast do you wish to go? " and len(question_times) < MEASURED_QUESTIONS:
                 # Only the engine plays while the question waits: a second of it, then the keys.
                 t = page.js("return window.__capture.contexts[0].currentTime")
                 page.wait(lambda: page.js("return window.__capture.contexts[0].currentTime") > t + 1.2, 5)
@@ -141,7 +150,8 @@ def main():
         for t in question_times:
             rate, l, r = page.audio(t + 0.15, t + 1.15)
             heard.append(playback_rate(rate, l + r, ref[:2 * ref_rate], ref_rate) * ref_rate)
-        check(all(abs(h / w - 1) < 0.02 for h, w in zip(heard, engine_hz)) and len(heard) == 2,
+        engine_hz = engine_hz[:MEASURED_QUESTIONS]
+        check(all(abs(h / w - 1) < 0.02 for h, w in zip(heard, engine_hz)) and len(heard) == MEASURED_QUESTIONS,
               "the engine plays at %s Hz at the start speed and at 20 MPH; the game set %s Hz"
               % ([round(h) for h in heard], engine_hz))
         if os.environ.get("DRAVLEN_WEB_DUMP"):

@@ -5,11 +5,11 @@ keys are typed through XTEST from this process, so they include X's delivery but
 start-up. Idle CPU comes from the scheduler's
 nanosecond counters (/proc/PID/task/TID/schedstat), over 10 s at the speed question with the
 engine loop playing; the same is measured for limitprobe, the least program on this stack.
-Usage: bench.py BUILD_DIR [LIMITPROBE_EXE]
+Usage: bench_desktop.py BUILD_DIR [LIMITPROBE_EXE]
 """
 import os, statistics, subprocess, sys, time
 
-sys.path.insert(0, os.path.dirname(__file__))
+sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "tests", "e2e"))
 import realgame as rg
 from trip_test import Player
 
