@@ -244,11 +244,6 @@ class Game:
         while time.time() < end and self.alive() and self.at_key_wait() and self.wakeups() == before:
             time.sleep(0.005)
 
-    def cpu_ticks(self, thread=None):
-        path = f"/proc/{self.pid}/task/{thread}/stat" if thread else f"/proc/{self.pid}/stat"
-        f = open(path).read().rsplit(")", 1)[1].split()
-        return int(f[11]) + int(f[12])
-
     def rss_kib(self):
         for l in open(f"/proc/{self.pid}/status"):
             if l.startswith("VmRSS:"):
