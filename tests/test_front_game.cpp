@@ -2,7 +2,7 @@
 // sleep, dollar amounts, the pending key and the window's close, the launcher hand-off and the
 // farewell draw. (How one-shots play, pan and give way to a key, typed entry, the key and digit
 // readers and the screen's replay, the stories tell.)
-#include "front_rig.h"
+#include "rig.h"
 
 using namespace dravlen;
 using namespace dravlen::testing;

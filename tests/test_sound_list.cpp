@@ -3,7 +3,7 @@
 #include <cctype>
 #include <set>
 
-#include "front_rig.h"
+#include "rig.h"
 #include "frontend/soundlist.h"
 
 using namespace dravlen;
@@ -42,7 +42,7 @@ TEST(SoundList, WrapsDownPausesEveryLoopAtTheSoundVolumeAndReleasesItsBuffers) {
     yesNo(r.f, r.t);
 
     EXPECT_EQ(r.f.g + r.f.g2 + std::to_string(r.t.answer), "112p3");  // F1 handed back: the question is asked again
-    EXPECT_EQ(Lines(r.echoed.begin() + 1, r.echoed.end()),  // after the question's " yes "
+    EXPECT_EQ(Lines(r.lines.begin() + 1, r.lines.end()),  // after the question's " yes "
               (Lines{" Sounds. Up and down arrows move, enter plays again, escape goes back. ", "opening theme",
                      "engine running", "opening theme", "tires screeching"}));
     // The game's loops that play: stopped once, played again looped at the end; the list's own

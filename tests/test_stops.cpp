@@ -16,7 +16,7 @@
 #include "stops/hazards.h"
 #include "stops/roadside.h"
 #include "stops/truckstop.h"
-#include "trip_rig.h"
+#include "rig.h"
 
 namespace dravlen::testing {
 namespace {

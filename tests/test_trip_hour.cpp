@@ -13,7 +13,7 @@
 #include "road/hour.h"
 #include "road/loop.h"
 #include "road/places.h"
-#include "trip_rig.h"
+#include "rig.h"
 
 namespace dravlen::testing {
 namespace {
