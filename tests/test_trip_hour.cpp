@@ -135,19 +135,18 @@ TEST(DrivingLoop, ArrivalNeedsMoreThanTheRouteLength) {
     }
 }
 
-TEST(Accident, FallingAsleepSnoresAndTheCauseIsSaidAgain) {
-    // Exhausted in a blizzard at 82: certain. F1 at " press any key " says the cause and the loss again.
-    TripRig r("f1 x");
+TEST(Accident, FallingAsleepSnoresFirstAndTheLossFollowsTheCauseAtOnce) {
+    // Exhausted in a blizzard at 82: certain. (The closing prompt and its replay, the trip-accident story tells.)
+    TripRig r("x");
     r.t.speed = 82;
     r.t.fatigueRisk = 100;
     r.t.weatherRisk = 50;
     EXPECT_THROW(accidentRoll(r.f, r.t), GameOver);
-    const std::string asleep = " You fell asleep at the wheel.", lost = " You lose your truck & profits.", press = " press any key ";
-    EXPECT_EQ(r.lines, (Lines{asleep, lost, press, asleep, lost, press}));
-    EXPECT_NEAR(r.when(lost) - r.when(asleep), 0.2, 0.015) << "a breath between the cause and the loss";
+    const std::string asleep = " You fell asleep at the wheel.", lost = " You lose your truck & profits.";
+    EXPECT_EQ(r.lines, (Lines{asleep, lost, " press any key "}));
+    EXPECT_NEAR(r.when(lost) - r.when(asleep), 0.2, 0.015) << "the cause not waited for: a breath, then the loss";
     EXPECT_EQ(r.soundsPlayed(), (std::vector<int>{2, 34, 19, 29, 4, 1}));
 }
-
 
 TEST(Setup, AWeightTooLongToReadOutIsConfirmedAsAFullTrailer) {
     // Fifteen digits still read as typed; sixteen and more (260 make infinity) are a full trailer.
