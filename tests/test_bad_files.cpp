@@ -5,7 +5,7 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 
-#include "front_rig.h"
+#include "rig.h"
 
 namespace dravlen::testing {
 namespace {
@@ -94,7 +94,7 @@ TEST(BadFiles, TwoCopiesSharingAFolderKeepEveryLineOfBothAsSpokenAndSpeechOutliv
     closeTranscript(second.f);
     first.f.leaving = true;
     say(first.f, "after");  // heard, but neither written nor echoed
-    EXPECT_EQ(std::tuple(readLines(path), first.echoed, readLines(other)), std::tuple(a, a, b));
+    EXPECT_EQ(std::tuple(readLines(path), first.lines, readLines(other)), std::tuple(a, a, b));
     // A new transcript is the player's to read and no one else's to write.
     struct stat st {};
     ASSERT_EQ(stat(other.c_str(), &st), 0);
@@ -109,7 +109,7 @@ TEST(BadFiles, TwoCopiesSharingAFolderKeepEveryLineOfBothAsSpokenAndSpeechOutliv
     EXPECT_EQ(openTranscript(third.f, path), path);
     say2(third.f, "third");
     closeTranscript(third.f);
-    EXPECT_EQ(std::pair(readLines(path), third.echoed), std::pair(Lines{"third"}, Lines{"still heard", "third"}));
+    EXPECT_EQ(std::pair(readLines(path), third.lines), std::pair(Lines{"third"}, Lines{"still heard", "third"}));
 }
 
 }  // namespace

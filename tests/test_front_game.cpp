@@ -1,7 +1,8 @@
 // The front end around the game: the settings file and folder, sound effects and waits that
-// sleep, the launcher hand-off and the farewell draw. (How one-shots play, pan and give way to a
-// key, the stories tell.)
-#include "front_rig.h"
+// sleep, dollar amounts, the pending key and the window's close, the launcher hand-off and the
+// farewell draw. (How one-shots play, pan and give way to a key, typed entry, the key and digit
+// readers and the screen's replay, the stories tell.)
+#include "rig.h"
 
 using namespace dravlen;
 using namespace dravlen::testing;
@@ -79,6 +80,29 @@ TEST(FrontSound, FadesStepByHundredthsOfADecibelGlidesByOneHertzAndOneShotsAreRe
     play3(r.f, 8, 5);
     EXPECT_EQ(r.values("sound.frequency").back(), 32767);
     EXPECT_EQ(std::pair(r.values("sound.pan").back(), r.values("sound.release").size()), std::pair(0L, 4ul));
+}
+
+TEST(FrontSpeech, DollarAmountsReadAsTheTableSaysWithHalfCentsToEven) {
+    struct Case { double amount; const char* text; } cases[] = {
+        {190, "190 dollors"}, {1, "1 dollor"}, {1.01, "1 dollor, and,  1 cent"}, {0.5, " 50 cents"}, {0.01, " 1 cent"},
+        {2500.75, "2,500 dollors, and,  75 cents"}, {1000000, "1,000,000 dollors"}, {999, "999 dollors"},
+        {123456.02, "123,456 dollors, and,  2 cents"}, {2.125, "2 dollors, and,  12 cents"},
+        {2.375, "2 dollors, and,  38 cents"}, {0, ""}, {0.004, ""}, {-12.9, ""},
+    };
+    for (auto& c : cases) EXPECT_EQ(dollarText(c.amount), c.text) << c.amount;
+}
+
+TEST(FrontKeys, ClkEmptiesThePendingKeyAndAWindowCloseLeavesTheGameOnce) {
+    Rig r("!a");
+    Form_KeyDown(r.f, 'Q');
+    clk(r.f);  // a key arriving in its first yield stays pending, without its character
+    EXPECT_EQ(r.f.g + "|" + r.f.g2, "65|");
+    r.sp.requestClose();  // leaves as the exit question's yes does
+    EXPECT_THROW(clk(r.f), GameOver);
+    EXPECT_TRUE(std::filesystem::exists(r.settings + "/dravlen.cfg"));
+    EXPECT_EQ(r.values("beep").size(), 2u);
+    r.sp.requestClose();  // once leaving, another close does not start the leaving again
+    EXPECT_NO_THROW(clk(r.f));
 }
 
 TEST(FrontGame, TheLauncherStartsOnlyWhenAnExecutableFileOfItsNameIsInTheCurrentFolder) {

@@ -10,13 +10,10 @@ int typedNumber(const uint8_t* data, size_t size);
 int waveReader(const uint8_t* data, size_t size);
 }  // namespace dravlen::fuzz
 
-TEST(FuzzCorpora, SettingsFilesAndTypedNumbers) {
+// The sound files go through the project's own reader (the browser's sound layer and the scripted
+// platform's lengths).
+TEST(FuzzCorpora, SettingsFilesTypedNumbersAndSoundFiles) {
     EXPECT_GT(dravlen::fuzz::replayCorpus("settings", dravlen::fuzz::settings), 10);
     EXPECT_GT(dravlen::fuzz::replayCorpus("typed_number", dravlen::fuzz::typedNumber), 10);
-}
-
-// The sound files, through the project's own reader (the browser's sound layer and the scripted
-// platform's lengths).
-TEST(FuzzCorpora, SoundFilesThroughTheOwnReader) {
     EXPECT_GT(dravlen::fuzz::replayCorpus("wave_file", dravlen::fuzz::waveReader), 10);
 }

@@ -12,7 +12,7 @@
 #include "road/loop.h"
 #include "road/places.h"
 #include "road/police.h"
-#include "trip_rig.h"
+#include "rig.h"
 
 namespace dravlen::testing {
 namespace {

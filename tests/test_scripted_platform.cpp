@@ -2,7 +2,7 @@
 // come, how long speech takes and what a purge cuts, every story tells.)
 #include <gtest/gtest.h>
 
-#include "front_rig.h"
+#include "rig.h"
 
 using namespace dravlen;
 using namespace dravlen::scripted;

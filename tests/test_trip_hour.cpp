@@ -1,6 +1,7 @@
-// The driving hour on the scripted platform: the speed question's cap, the engine's glide,
-// the flats, the fuel burn, the arrival's mile and the accident at the closing prompt (whole hours
-// as the player hears them are told in the stories).
+// The trip setup's weight and tires, and the driving hour on the scripted platform: the speed
+// question's cap, the engine's glide, the flats, the fuel burn, the arrival's mile and the accident
+// at the closing prompt (the setups as heard, every key at every menu, and whole hours are told in
+// the stories trip-*).
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -8,10 +9,11 @@
 #include <tuple>
 #include <vector>
 
+#include "dialogue/setup.h"
 #include "road/hour.h"
 #include "road/loop.h"
 #include "road/places.h"
-#include "trip_rig.h"
+#include "rig.h"
 
 namespace dravlen::testing {
 namespace {
@@ -133,17 +135,56 @@ TEST(DrivingLoop, ArrivalNeedsMoreThanTheRouteLength) {
     }
 }
 
-TEST(Accident, FallingAsleepSnoresAndTheCauseIsSaidAgain) {
-    // Exhausted in a blizzard at 82: certain. F1 at " press any key " says the cause and the loss again.
-    TripRig r("f1 x");
+TEST(Accident, FallingAsleepSnoresFirstAndTheLossFollowsTheCauseAtOnce) {
+    // Exhausted in a blizzard at 82: certain. (The closing prompt and its replay, the trip-accident story tells.)
+    TripRig r("x");
     r.t.speed = 82;
     r.t.fatigueRisk = 100;
     r.t.weatherRisk = 50;
     EXPECT_THROW(accidentRoll(r.f, r.t), GameOver);
-    const std::string asleep = " You fell asleep at the wheel.", lost = " You lose your truck & profits.", press = " press any key ";
-    EXPECT_EQ(r.lines, (Lines{asleep, lost, press, asleep, lost, press}));
-    EXPECT_NEAR(r.when(lost) - r.when(asleep), 0.2, 0.015) << "a breath between the cause and the loss";
+    const std::string asleep = " You fell asleep at the wheel.", lost = " You lose your truck & profits.";
+    EXPECT_EQ(r.lines, (Lines{asleep, lost, " press any key "}));
+    EXPECT_NEAR(r.when(lost) - r.when(asleep), 0.2, 0.015) << "the cause not waited for: a breath, then the loss";
     EXPECT_EQ(r.soundsPlayed(), (std::vector<int>{2, 34, 19, 29, 4, 1}));
+}
+
+TEST(Setup, AWeightTooLongToReadOutIsConfirmedAsAFullTrailer) {
+    // Fifteen digits still read as typed; sixteen and more (260 make infinity) are a full trailer.
+    const auto digits = [](int n, char first) {
+        std::string keys(1, first);
+        keys += " ";
+        for (int i = 1; i < n; ++i) keys += "9 ";
+        return keys;
+    };
+    const std::tuple<std::string, double, const char*> rows[] = {
+        {digits(15, '9'), 999999999999999, " 999999999999999"}, {digits(16, '1'), 50000, " 50000"},
+        {digits(260, '9'), 50000, " 50000"}, {digits(400, '5'), 50000, " 50000"}};
+    for (auto& [keys, pounds, heard] : rows) {
+        TripRig r(keys + "enter y");
+        r.t.cargo = 2;
+        loadWeight(r.f, r.t);
+        ASSERT_GE(r.lines.size(), 2u);
+        EXPECT_EQ(std::tuple(r.t.pounds, r.lines[r.lines.size() - 2]),
+                  std::tuple(pounds, std::string(" you have chosen to carry ") + heard + " pounds of freight. Is this correct?"))
+            << keys.size();
+    }
+    // Fifteen nines and a fraction would be read out as "1e+15".
+    EXPECT_EQ(weightTyped("999999999999999.4"), 999999999999999.4);
+    EXPECT_EQ(weightTyped("999999999999999.9"), 50000);
+}
+
+TEST(Setup, OneTireOrNoneWithItsExpensesAndWear) {
+    struct Row {
+        const char* keys;
+        double expenses, wear;
+        std::vector<int> sounds;
+    } rows[] = {{"down enter", 190, 10, {}}, {"enter enter enter", 390, 6, {37, 40}}, {"enter r enter enter", 290, 7, {37, 40}}};
+    for (auto& row : rows) {
+        TripRig r(row.keys);
+        wornTires(r.f, r.t);
+        EXPECT_EQ(std::tuple(r.t.expenses, r.t.tireWear, r.soundsPlayed()), std::tuple(row.expenses, row.wear, row.sounds))
+            << row.keys;
+    }
 }
 
 }  // namespace
