@@ -69,10 +69,14 @@ def mutate(line, kind, rng):
     return None
 
 
-def run(cmd, timeout):
+def run(cmd, timeout, memory_gib=None):
+    """A slip can make a test loop for ever, growing: each run is held to a time, and the game's
+    own tests to memory too (a browser or wasm runtime reserves far more address space)."""
+    if memory_gib:
+        cmd = f"ulimit -v {memory_gib * 1024 * 1024}; {cmd}"
     try:
-        return subprocess.run(cmd, cwd=ROOT, shell=True, capture_output=True, text=True, errors="replace",
-                              timeout=timeout).returncode
+        return subprocess.run(cmd, cwd=ROOT, shell=True,
+                              capture_output=True, text=True, errors="replace", timeout=timeout).returncode
     except subprocess.TimeoutExpired:
         return -1
 
@@ -113,7 +117,7 @@ def main():
             # whole end-to-end runs (minutes each) only when asked for.
             exclude = "" if args.e2e else "-E 'EndToEnd.(trip|install)'" if desktop else "-E EndToEnd"
             if args.game_only:
-                status = run(f"{args.build}/dravlen_tests --gtest_brief=1", 1800)
+                status = run(f"{args.build}/dravlen_tests --gtest_brief=1", 1800, memory_gib=4)
             else:
                 status = run(f"ctest --test-dir {args.build} -j2 {exclude} --stop-on-failure", 1800)
             verdict = "caught" if status != 0 else "SURVIVED"
