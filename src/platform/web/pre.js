@@ -15,9 +15,13 @@ var Dravlen = {
 
   el: function(id) { return document.getElementById(id); },
 
-  // A key wait that goes on with nothing playing and nothing to say lets the audio rest (a
-  // running audio context keeps a core busy by a few per cent even when silent); the next key,
-  // or anything else that ends the wait, starts it again before the game answers.
+  // A key wait that goes on with nothing playing and nothing to say lets the audio rest: a
+  // running audio context costs a few per cent of a core even when silent (its rendering, the
+  // browser's audio service and OpenAL's scheduling timer), against a tenth of that at rest. It
+  // rests once everything has been quiet for half a second, so that the end of a sound is never
+  // cut; the next key, or anything else that ends the wait, starts it again before the game
+  // answers, which costs the next sound a few milliseconds at most.
+  restAfter: 500,
   restTimer: 0,
   resting: null,
   inKeyWait: false,  // the game sleeps until a key comes (also a mark for checks that drive it)
@@ -31,17 +35,22 @@ var Dravlen = {
       Dravlen.wakeAudio();
       return;
     }
+    var quietFrom = performance.now();
     var rest = function() {
+      Dravlen.restTimer = 0;
       var a = Dravlen.audio;
       if (!a || a.state !== 'running' || Dravlen.resting) return;
-      if (Dravlen.speech.busy() || audio.playing()) {
-        Dravlen.restTimer = setTimeout(rest, 1000);
+      var now = performance.now();
+      if (Dravlen.speech.busy() || audio.playing()) quietFrom = now;
+      var left = quietFrom + Dravlen.restAfter - now;
+      if (left > 0) {
+        Dravlen.restTimer = setTimeout(rest, Math.min(left, 250));
       } else {
         Dravlen.resting = audio;
         audio.pause();
       }
     };
-    Dravlen.restTimer = setTimeout(rest, 2000);
+    Dravlen.restTimer = setTimeout(rest, Dravlen.restAfter);
   },
   wakeAudio: function() {
     var audio = Dravlen.resting;
