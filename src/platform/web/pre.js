@@ -248,8 +248,37 @@ Dravlen.speech = {
     w.forEach(function(f) { f(); });
   },
   whenReady: function(f) {
-    if (this.workerState === 'loading') this.readyWaiters.push(f);
-    else f();
+    var self = this;
+    var ready = function() { self.whenSystemVoices(f); };
+    if (this.workerState === 'loading') this.readyWaiters.push(ready);
+    else ready();
+  },
+
+  // The browser's voices come some time after they are first asked for (Chromium lists none
+  // at the first call, then sends "voiceschanged"): they are asked for as the page loads, and
+  // the Start waits for them until a second after that at most, since a browser with none may
+  // never say so.
+  systemVoicesAsked: 0,
+  askSystemVoices: function() {
+    if (!window.speechSynthesis) return;
+    this.systemVoicesAsked = performance.now();
+    speechSynthesis.getVoices();
+  },
+  whenSystemVoices: function(f) {
+    var waitUntil = this.systemVoicesAsked + 1000;
+    if (!window.speechSynthesis || speechSynthesis.getVoices().length || performance.now() >= waitUntil) {
+      f();
+      return;
+    }
+    var done = false;
+    var go = function() {
+      if (done) return;
+      done = true;
+      speechSynthesis.removeEventListener('voiceschanged', go);
+      f();
+    };
+    speechSynthesis.addEventListener('voiceschanged', go);
+    setTimeout(go, waitUntil - performance.now());
   },
 
   listVoices: function() {
@@ -442,6 +471,7 @@ Module['preRun'].push(function() { Dravlen.restore(); });
 (function() {
   var setUp = function() {
     Dravlen.speech.startWorker();
+    Dravlen.speech.askSystemVoices();
     var start = Dravlen.el('start');
     start.addEventListener('click', function() { Dravlen.pressStart(); });
     start.addEventListener('keydown', function(e) {
