@@ -255,17 +255,28 @@ Dravlen.speech = {
   },
 
   // The browser's voices come some time after they are first asked for (Chromium lists none
-  // at the first call, then sends "voiceschanged"): they are asked for as the page loads, and
-  // the Start waits for them until a second after that at most, since a browser with none may
-  // never say so.
+  // at the first call and sends "voiceschanged" when it has them, seconds later with
+  // speech-dispatcher's thousands): they are asked for as the page loads. The Start waits for
+  // them until a second after that, since a browser with none may never say so; or ten
+  // seconds, when the player's settings hold a voice past the page's own, which can only have
+  // been one of the browser's.
   systemVoicesAsked: 0,
   askSystemVoices: function() {
     if (!window.speechSynthesis) return;
     this.systemVoicesAsked = performance.now();
     speechSynthesis.getVoices();
   },
+  storedVoice: function() {
+    try {
+      return parseInt(FS.readFile(Dravlen.folder + '/dravlen.cfg', {encoding: 'utf8'}), 10);
+    } catch (e) {
+      return NaN;
+    }
+  },
   whenSystemVoices: function(f) {
-    var waitUntil = this.systemVoicesAsked + 1000;
+    this.listVoices();
+    var own = this.voices.filter(function(v) { return v.kind !== 'system'; }).length;
+    var waitUntil = this.systemVoicesAsked + (this.storedVoice() >= own ? 10000 : 1000);
     if (!window.speechSynthesis || speechSynthesis.getVoices().length || performance.now() >= waitUntil) {
       f();
       return;
