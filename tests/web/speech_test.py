@@ -8,10 +8,11 @@ closing its window does); with no voice at all, the message comes as a dialog a 
 
 The system's voices (speechSynthesis), through a private speech-dispatcher (its own folder and
 socket, the espeak-ng module, ALSA's null device, so nothing is heard and a line takes less than
-its spoken length) that Chromium reaches with --enable-speech-dispatcher: F12 steps from the
-screen reader to the first English system voice, which the daemon is given to speak; a key cuts
-a long line (the instructions) at the daemon at once; the line the game waits for (its last one)
-has ended at the daemon before the game goes on. What the page hands speechSynthesis is seen
+its spoken length) that Chromium reaches with --enable-speech-dispatcher: the page offers them
+after its own, and a Start pressed before the browser has listed them waits for them when the
+player's settings hold one, which the daemon then speaks in; F12 steps on to the next, which the
+daemon is given to speak; a key cuts a long line (the instructions) at the daemon at once; the
+line the game waits for (its last one) has ended at the daemon before the game goes on. What the page hands speechSynthesis is seen
 through listeners added beside the page's own; nothing stands in for the browser's voices.
 
 Usage: speech_test.py SITE_DIR
@@ -120,7 +121,7 @@ def main():
 
 DAEMON = "/usr/bin/speech-dispatcher"
 MODULES = "/usr/lib/speech-dispatcher-modules"
-EMBEDDED = 20  # the embedded voices come first; the screen reader is voice 20
+EMBEDDED = 20  # the embedded voices come first; the screen reader is voice 20, then the system's
 # Every utterance the page hands speechSynthesis, with when it started, ended or failed (page
 # time); and when the game ended.
 WATCH = r"""
@@ -217,38 +218,36 @@ def system_voices(site):
         check(daemon.answers(), "the private speech-dispatcher answers")
         env = dict(os.environ, SPEECHD_ADDRESS="unix_socket:" + daemon.socket)
         page = Page(site, autoplay=False, capture=False, flags=["--enable-speech-dispatcher"], env=env)
-        # The settings start at the screen reader, the voice just before the system's.
+        # The player chose the second system voice last time, and presses Start as soon as the
+        # page is there: before the browser has listed the daemon's voices (thirteen thousand).
         page.open("?seed=1")
         page.js("localStorage.setItem('dravlen/dravlen/settings/dravlen.cfg', arguments[0])",
-                " %d \r\n 0 \r\n 100 \r\n 0 \r\n" % EMBEDDED)
+                " %d \r\n 0 \r\n 100 \r\n 0 \r\n" % (EMBEDDED + 2))
         page.open("?seed=1")
         page.js(WATCH)
-        # The browser lists the daemon's voices seconds after the page asks (thirteen thousand
-        # of them): the player presses Start once they are there.
-        page.wait(lambda: page.js("return speechSynthesis.getVoices().length > 0"), 30, "the system's voices")
         page.start()
-        page.wait_line(" yes ", 20)
+        at = page.wait_line(QUESTION, 20)
         voices = page.js("return Dravlen.speech.voices.map(v => [v.kind, v.name])")
         english = page.js("return speechSynthesis.getVoices().filter(v => /^en/i.test(v.lang)).map(v => v.name)")
-        check(len(english) > 0 and voices[EMBEDDED:EMBEDDED + 3] == [["reader", "Screen reader"]] +
+        check(len(english) > 2 and voices[EMBEDDED:EMBEDDED + 3] == [["reader", "Screen reader"]] +
               [["system", n + " (browser voice)"] for n in english[:2]] and len(voices) == EMBEDDED + 1 + len(english),
               "the voices offered: %d embedded, the screen reader, then the %d English system voices (%r)"
               % (EMBEDDED, len(english), voices[EMBEDDED:EMBEDDED + 3]))
+        english += ["?"] * 3
+        first = within(lambda: daemon.spoken()[:1], 10)
+        check(first and first[0][0] + " espeak-ng" == english[1],
+              "the game starts in the player's system voice, %r, at the daemon (%r)" % (english[1], first))
 
-        # F12 asks in the screen reader; "n" steps on to the first system voice, which asks
-        # again, and "n" once more to the second (the daemon's default voice is the first).
-        at = page.wait_line(QUESTION, 20)
+        # F12 asks in that voice; "n" steps on to the next system voice, which asks again.
+        page.wait(lambda: page.js("return Dravlen.inKeyWait && !Dravlen.speech.busy()"), 20, "the question's end")
         page.keys(Keys.F12, gap=0)
         at = page.wait_line("do you want to use this voice", 10, at + 1)
-        for n in range(2):
-            time.sleep(0.3)
-            page.wait(lambda: page.js("return Dravlen.inKeyWait && !Dravlen.speech.busy()"), 10, "the question's end")
-            asked = len(daemon.spoken())
-            page.keys("n", gap=0)
-            reached = within(lambda: [v for v, t in daemon.spoken()[asked:] if "do you want to use this voice" in t], 10)
-            check(reached and reached[0] + " espeak-ng" == english[n],
-                  "F12 and n reach system voice %d, %r, and the daemon speaks in it (%r)"
-                  % (n + 1, english[n], reached and reached[0]))
+        page.wait(lambda: page.js("return Dravlen.inKeyWait && !Dravlen.speech.busy()"), 10, "the question's end")
+        asked = len(daemon.spoken())
+        page.keys("n", gap=0)
+        reached = within(lambda: [v for v, t in daemon.spoken()[asked:] if "do you want to use this voice" in t], 10)
+        check(reached and reached[0] + " espeak-ng" == english[2],
+              "F12 and n reach the next system voice, %r, and the daemon speaks in it (%r)" % (english[2], reached))
         page.wait(lambda: page.js("return Dravlen.inKeyWait && !Dravlen.speech.busy()"), 10, "the question's end")
         page.keys("y", gap=0)
         time.sleep(0.5)
