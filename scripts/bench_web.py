@@ -5,11 +5,13 @@ browser's processes take while the game waits for a key, beside an empty page.
 
 Usage: bench_web.py SITE_DIR
 """
+import collections
 import gzip
 import os
 import statistics
 import sys
 import time
+import urllib.parse
 
 import numpy
 
@@ -149,13 +151,29 @@ def resume_delay(site, presses=6):
     print("  (both include the output's latency, %.0f ms here, and the speech engine's first chunk)" % (1000 * latency))
 
 
+# The browser's own share: a page that plays a short tone at a key and rests its audio half a
+# second later, as the game does. The browser shows the tab as playing, and fades that out a
+# couple of seconds after the sound, whatever the page does.
+TONE_PAGE = """<!DOCTYPE html><button id=b autofocus>tone</button><script>
+document.getElementById('b').addEventListener('keydown', () => {
+  const a = new AudioContext(), o = a.createOscillator(), g = a.createGain();
+  g.gain.value = 0.2;
+  o.connect(g);
+  g.connect(a.destination);
+  o.start();
+  o.stop(a.currentTime + 0.4);
+  o.onended = () => setTimeout(() => a.suspend(), 500);
+});</script>"""
+
+
 def cpu_at_key_wait(site, window=30, runs=3):
     """The CPU of the browser's processes while the game waits for a key (a page without the
     recorder), second by second from the start of the wait, beside the same browser showing an
-    empty page for as long, as long after its start. The wait is a player's at a question: the
-    game has settled after its start, Down has it say " no ", and it waits. The whole window is
-    what the browser spends while the player thinks: the line's end, the audio's rest and the
-    browser's own work when a tab falls silent (its audio indicator)."""
+    empty page, and a page that plays one short tone, for as long and as long after its start.
+    The wait is a player's at a question: the game has settled after its start, Down has it say
+    " no ", and it waits. The whole window is what the browser spends while the player thinks:
+    the line's end, the audio's rest and the browser's own work when a tab falls silent (it
+    fades out the tab's audio indicator about two seconds after the last sound)."""
     def seconds(page):
         before = browser_cpu_seconds(page.profile)
         out, t0 = [], time.monotonic()
@@ -166,15 +184,19 @@ def cpu_at_key_wait(site, window=30, runs=3):
             before = now
         return out, time.monotonic() - t0
 
-    figures = {"empty": [], "whole": [], "early": [], "late": []}
+    figures = collections.defaultdict(list)
     state = "?"
     for run in range(runs):
-        for empty in (True, False):
+        for kind in ("empty", "tone", "game"):
             page = Page(site, autoplay=False, capture=False)
             try:
-                if empty:
+                if kind == "empty":
                     page.driver.get("about:blank")
                     time.sleep(20.0)
+                elif kind == "tone":
+                    page.driver.get("data:text/html," + urllib.parse.quote(TONE_PAGE))
+                    time.sleep(20.0)
+                    page.keys(Keys.ENTER, gap=0)
                 else:
                     page.open("?seed=1")
                     page.start()
@@ -185,20 +207,22 @@ def cpu_at_key_wait(site, window=30, runs=3):
                     page.wait(lambda: page.js("return Dravlen.inKeyWait && Dravlen.keyWaits > %d" % waits), 5,
                               "the next key wait")
                 used, took = seconds(page)
-                if empty:
-                    figures["empty"].append(100 * sum(used) / took)
-                else:
-                    figures["whole"].append(100 * sum(used) / took)
-                    figures["early"].append(100 * sum(used[:5]) / 5)
-                    figures["late"].append(100 * sum(used[10:]) / (window - 10))
+                name = "whole" if kind == "game" else kind
+                figures[name].append(100 * sum(used) / took)
+                figures[name + " early"].append(100 * sum(used[:5]) / 5)
+                figures[name + " late"].append(100 * sum(used[10:]) / (window - 10))
+                if kind == "game":
                     state = page.js("return Dravlen.audio.state")
             finally:
                 page.close()
-    line = lambda name: "median %.2f %% (%s)" % (statistics.median(figures[name]), ", ".join("%.2f" % x for x in figures[name]))
+    line = lambda name: "median %5.2f %% (%s)" % (statistics.median(figures[name]), ", ".join("%.2f" % x for x in figures[name]))
     print("browser CPU at a key wait, %d s from its start: %s   target <= 2 %%" % (window, line("whole")))
-    print("  its first 5 s:              %s" % line("early"))
-    print("  seconds 10-%d:              %s" % (window, line("late")))
-    print("  an empty page, %d s:        %s" % (window, line("empty")))
+    for name, what in (("", "the game's key wait"), ("tone", "a page's 0.4 s tone"), ("empty", "an empty page")):
+        key = name or "whole"
+        if name:
+            print("  %-21s %d s:     %s" % (what + ",", window, line(key)))
+        print("  %-21s 0-5 s:    %s" % (what + ",", line(key + " early")))
+        print("  %-21s 10-%d s:  %s" % (what + ",", window, line(key + " late")))
     print("  (the game's audio %s at the end of the wait)" % state)
 
 
