@@ -12,8 +12,9 @@ its spoken length) that Chromium reaches with --enable-speech-dispatcher: the pa
 after its own, and a Start pressed before the browser has listed them waits for them when the
 player's settings hold one, which the daemon then speaks in; F12 steps on to the next, which the
 daemon is given to speak; a key cuts a long line (the instructions) at the daemon at once; the
-line the game waits for (its last one) has ended at the daemon before the game goes on. What the page hands speechSynthesis is seen
-through listeners added beside the page's own; nothing stands in for the browser's voices.
+line the game waits for (its last one) has ended at the daemon before the game goes on. What
+the page hands speechSynthesis is seen through listeners added beside the page's own; nothing
+stands in for the browser's voices.
 
 Usage: speech_test.py SITE_DIR
 """
