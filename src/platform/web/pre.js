@@ -17,7 +17,7 @@ var Dravlen = {
 
   // A key wait that goes on with nothing playing and nothing to say lets the audio rest: a
   // running audio context costs a few per cent of a core even when silent (its rendering, the
-  // browser's audio service and OpenAL's scheduling timer), against a tenth of that at rest. It
+  // browser's audio service and OpenAL's scheduling timer), and next to nothing at rest. It
   // rests once everything has been quiet for half a second, so that the end of a sound is never
   // cut; the next key, or anything else that ends the wait, starts it again before the game
   // answers, which costs the next sound a few milliseconds at most.
@@ -277,7 +277,8 @@ Dravlen.speech = {
     this.listVoices();
     var own = this.voices.filter(function(v) { return v.kind !== 'system'; }).length;
     var waitUntil = this.systemVoicesAsked + (this.storedVoice() >= own ? 10000 : 1000);
-    if (!window.speechSynthesis || speechSynthesis.getVoices().length || performance.now() >= waitUntil) {
+    if (!window.speechSynthesis || /[?&]system=off/.test(location.search) || speechSynthesis.getVoices().length ||
+        performance.now() >= waitUntil) {
       f();
       return;
     }
