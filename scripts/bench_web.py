@@ -1,14 +1,17 @@
 """The browser version's figures beside their targets (not a test): what the page transfers,
 compressed; the time from the Start key to the first sound; from a key to silence while the
-game speaks; and the CPU the browser's processes take while the game waits for a key.
+game speaks; from a key to its sound once the audio has rested at a key wait; and the CPU the
+browser's processes take while the game waits for a key, beside an empty page.
 
 Usage: bench_web.py SITE_DIR
 """
+import collections
 import gzip
 import os
 import statistics
 import sys
 import time
+import urllib.parse
 
 import numpy
 
@@ -90,27 +93,137 @@ def main():
     finally:
         page.close()
 
-    # The CPU of the browser while the game waits for a key, its speech over: a page without
-    # the recorder, beside the same browser showing an empty page.
-    for what, query in (("an empty page", None), ("the game at a key wait", "?seed=1")):
-        page = Page(site, autoplay=False, capture=False)
-        try:
-            if query is None:
-                page.driver.get("about:blank")
-            else:
-                page.open(query)
-                page.start()
-                page.wait_line(" yes ", 20)
-            time.sleep(6.0)
-            before, t0 = browser_cpu_seconds(page.profile), time.monotonic()
-            time.sleep(10.0)
-            used = browser_cpu_seconds(page.profile) - before
-            print("browser CPU, %-22s %5.2f %% of a core over %.0f s   target <= 2 %%"
-                  % (what + ":", 100 * used / (time.monotonic() - t0), time.monotonic() - t0))
-            if query is not None:
-                print("  (its audio %s while the game waits)" % page.js("return Dravlen.audio.state"))
-        finally:
-            page.close()
+    resume_delay(site)
+    cpu_at_key_wait(site)
+
+
+def first_sound(page, key, within=1.0):
+    """Seconds of audio time from a key to the first sample heard after it, or None; the output
+    must have been silent just before the key."""
+    rate, l, r = page.audio(key["t"] - 0.05, key["t"] + within)
+    level = numpy.maximum(numpy.abs(l), numpy.abs(r))
+    before, after = level[: int(0.05 * rate)], level[int(0.05 * rate):]
+    if before.max() > 1e-3 or not (after > 1e-3).any():
+        return None
+    return int(numpy.argmax(after > 1e-3)) / rate
+
+
+def resume_delay(site, presses=6):
+    """From a key to its first sound heard, in wall time: at a key wait whose audio rests, and at
+    one whose audio still runs (the key comes sooner than the rest). Down at the instructions
+    question says " no " or " yes ". The audio clock stands still while the audio rests, so the
+    sound's audio time is put on the page's clock by the context's own output timestamp (taken
+    while it runs on after the key), which includes the output's latency: when it is heard."""
+    page = Page(site, autoplay=False)
+    delays = {True: [], False: []}
+    idle = "return Dravlen.inKeyWait && !Dravlen.speech.busy()"
+    try:
+        page.open("?seed=1")
+        page.start()
+        page.wait_line(" yes ", 20)
+        for n in range(presses):
+            # One key once the audio rests; one as soon as its line has been said, before the rest.
+            page.wait(lambda: page.js("return !!Dravlen.resting"), 10, "the audio to rest")
+            time.sleep(0.2)
+            page.keys(Keys.DOWN, gap=0)
+            page.wait(lambda: page.js(idle), 10, "the line's end")
+            time.sleep(0.1)  # the output silent before the key, as before the other
+            running = not page.js("return !!Dravlen.resting")
+            if running:
+                page.keys(Keys.DOWN, gap=0)
+            time.sleep(0.8)
+            stamp = page.js("return Dravlen.audio.getOutputTimestamp()")
+            keys = page.record("keys")[-2:] if running else page.record("keys")[-1:]
+            for key, resting in zip(keys, (True, False)):
+                offset = first_sound(page, key)
+                if offset is not None:
+                    heard = stamp["performanceTime"] + 1000 * (key["t"] + offset - stamp["contextTime"])
+                    delays[resting].append(heard - key["p"])
+        latency = page.js("return Dravlen.audio.outputLatency") or 0
+    finally:
+        page.close()
+    for resting, what in ((True, "after the audio rested"), (False, "with the audio running")):
+        d = delays[resting]
+        print("key to its first sound heard, %-23s median %3.0f ms of %d (%s)"
+              % (what + ":", statistics.median(d) if d else float("nan"), len(d), " ".join("%.0f" % x for x in d)))
+    if delays[True] and delays[False]:
+        print("  the rest adds %.0f ms   target <= 50 ms" % (statistics.median(delays[True]) - statistics.median(delays[False])))
+    print("  (both include the output's latency, %.0f ms here, and the speech engine's first chunk)" % (1000 * latency))
+
+
+# The browser's own share: a page that plays a short tone at a key and rests its audio half a
+# second later, as the game does. The browser shows the tab as playing, and fades that out a
+# couple of seconds after the sound, whatever the page does.
+TONE_PAGE = """<!DOCTYPE html><button id=b autofocus>tone</button><script>
+document.getElementById('b').addEventListener('keydown', () => {
+  const a = new AudioContext(), o = a.createOscillator(), g = a.createGain();
+  g.gain.value = 0.2;
+  o.connect(g);
+  g.connect(a.destination);
+  o.start();
+  o.stop(a.currentTime + 0.4);
+  o.onended = () => setTimeout(() => a.suspend(), 500);
+});</script>"""
+
+
+def cpu_at_key_wait(site, window=30, runs=3):
+    """The CPU of the browser's processes while the game waits for a key (a page without the
+    recorder), second by second from the start of the wait, beside the same browser showing an
+    empty page, and a page that plays one short tone, for as long and as long after its start.
+    The wait is a player's at a question: the game has settled after its start, Down has it say
+    " no ", and it waits. The whole window is what the browser spends while the player thinks:
+    the line's end, the audio's rest and the browser's own work when a tab falls silent (it
+    fades out the tab's audio indicator about two seconds after the last sound)."""
+    def seconds(page):
+        before = browser_cpu_seconds(page.profile)
+        out, t0 = [], time.monotonic()
+        for i in range(1, window + 1):
+            time.sleep(max(0, t0 + i - time.monotonic()))
+            now = browser_cpu_seconds(page.profile)
+            out.append(now - before)
+            before = now
+        return out, time.monotonic() - t0
+
+    figures = collections.defaultdict(list)
+    state = "?"
+    for run in range(runs):
+        for kind in ("empty", "tone", "game"):
+            page = Page(site, autoplay=False, capture=False)
+            try:
+                if kind == "empty":
+                    page.driver.get("about:blank")
+                    time.sleep(20.0)
+                elif kind == "tone":
+                    page.driver.get("data:text/html," + urllib.parse.quote(TONE_PAGE))
+                    time.sleep(20.0)
+                    page.keys(Keys.ENTER, gap=0)
+                else:
+                    page.open("?seed=1")
+                    page.start()
+                    page.wait_line(" yes ", 20)
+                    time.sleep(10.0)
+                    waits = page.js("return Dravlen.keyWaits")
+                    page.keys(Keys.DOWN, gap=0)
+                    page.wait(lambda: page.js("return Dravlen.inKeyWait && Dravlen.keyWaits > %d" % waits), 5,
+                              "the next key wait")
+                used, took = seconds(page)
+                name = "whole" if kind == "game" else kind
+                figures[name].append(100 * sum(used) / took)
+                figures[name + " early"].append(100 * sum(used[:5]) / 5)
+                figures[name + " late"].append(100 * sum(used[10:]) / (window - 10))
+                if kind == "game":
+                    state = page.js("return Dravlen.audio.state")
+            finally:
+                page.close()
+    line = lambda name: "median %5.2f %% (%s)" % (statistics.median(figures[name]), ", ".join("%.2f" % x for x in figures[name]))
+    print("browser CPU at a key wait, %d s from its start: %s   target <= 2 %%" % (window, line("whole")))
+    for name, what in (("", "the game's key wait"), ("tone", "a page's 0.4 s tone"), ("empty", "an empty page")):
+        key = name or "whole"
+        if name:
+            print("  %-21s %d s:     %s" % (what + ",", window, line(key)))
+        print("  %-21s 0-5 s:    %s" % (what + ",", line(key + " early")))
+        print("  %-21s 10-%d s:  %s" % (what + ",", window, line(key + " late")))
+    print("  (the game's audio %s at the end of the wait)" % state)
 
 
 if __name__ == "__main__":

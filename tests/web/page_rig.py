@@ -114,7 +114,8 @@ CAPTURE = r"""
 class Page:
     """One Chromium with the page's site served; closed with close()."""
 
-    def __init__(self, site, autoplay=True, capture=True):
+    def __init__(self, site, autoplay=True, capture=True, flags=(), env=None):
+        """flags: more Chromium switches; env: the browser's environment (by default this one's)."""
         self.site = site
         handler = functools.partial(QuietHandler, directory=site)
         self.server = socketserver.ThreadingTCPServer(("127.0.0.1", 0), handler)
@@ -130,8 +131,10 @@ class Page:
             options.add_argument(flag)
         if autoplay:
             options.add_argument("--autoplay-policy=no-user-gesture-required")
+        for flag in flags:
+            options.add_argument(flag)
         options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
-        self.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+        self.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver", env=env), options=options)
         if capture:
             self.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": CAPTURE})
 

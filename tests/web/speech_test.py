@@ -6,10 +6,26 @@ the audio and does not reach the game; the embedded voice is heard, and a key cu
 at once; a speech rate set in the game survives a reload of the page (which leaves the game as
 closing its window does); with no voice at all, the message comes as a dialog a key closes.
 
+The system's voices (speechSynthesis), through a private speech-dispatcher (its own folder and
+socket, the espeak-ng module, ALSA's null device, so nothing is heard and a line takes less than
+its spoken length) that Chromium reaches with --enable-speech-dispatcher: the page offers them
+after its own, and a Start pressed before the browser has listed them waits for them when the
+player's settings hold one, which the daemon then speaks in; F12 steps on to the next, which the
+daemon is given to speak; a key cuts a long line (the instructions) at the daemon at once; the
+line the game waits for (its last one) has ended at the daemon before the game goes on. What
+the page hands speechSynthesis is seen through listeners added beside the page's own; nothing
+stands in for the browser's voices.
+
 Usage: speech_test.py SITE_DIR
 """
 import os
+import re
+import shutil
+import signal
+import socket
+import subprocess
 import sys
+import tempfile
 import time
 
 import numpy
@@ -20,15 +36,17 @@ from page_rig import Keys, Page  # noqa: E402
 QUESTION = " Would you like to reed the instructions? "
 
 
+failures = []
+
+
+def check(ok, what):
+    print(("ok   " if ok else "FAIL ") + what)
+    if not ok:
+        failures.append(what)
+
+
 def main():
     page = Page(sys.argv[1], autoplay=False)
-    failures = []
-
-    def check(ok, what):
-        print(("ok   " if ok else "FAIL ") + what)
-        if not ok:
-            failures.append(what)
-
     try:
         page.open("?seed=1")
         time.sleep(1.0)
@@ -98,7 +116,176 @@ def main():
               "with no voice the message is a focused dialog that a key closes (%r)" % text)
     finally:
         page.close()
+    system_voices(sys.argv[1])
     return 1 if failures else 0
+
+
+DAEMON = "/usr/bin/speech-dispatcher"
+MODULES = "/usr/lib/speech-dispatcher-modules"
+EMBEDDED = 20  # the embedded voices come first; the screen reader is voice 20, then the system's
+# Every utterance the page hands speechSynthesis, with when it started, ended or failed (page
+# time); and when the game ended.
+WATCH = r"""
+  window.__said = [];
+  const speak = speechSynthesis.speak.bind(speechSynthesis);
+  speechSynthesis.speak = (u) => {
+    const rec = {text: u.text, voice: u.voice && u.voice.name, queued: performance.now()};
+    window.__said.push(rec);
+    u.addEventListener('start', () => { rec.start = performance.now(); });
+    u.addEventListener('end', () => { rec.end = performance.now(); });
+    u.addEventListener('error', (e) => { rec.error = e.error; rec.end = performance.now(); });
+    speak(u);
+  };
+  const ended = Dravlen.gameEnded;
+  Dravlen.gameEnded = () => { window.__endedAt = performance.now(); ended(); };
+"""
+
+
+class Daemon:
+    """A speech-dispatcher of the test's own; its log (level 5) holds every text it speaks."""
+
+    def __init__(self):
+        self.dir = tempfile.mkdtemp(prefix="dravlen-web-speechd-")
+        conf = os.path.join(self.dir, "conf")
+        os.makedirs(os.path.join(conf, "modules"))
+        open(os.path.join(conf, "modules", "espeak-ng.conf"), "w").close()
+        with open(os.path.join(conf, "speechd.conf"), "w") as f:
+            f.write('LogLevel 5\nLogDir "%s"\nAudioOutputMethod "alsa"\nAudioALSADevice "null"\n'
+                    'AddModule "espeak-ng" "sd_espeak-ng" "espeak-ng.conf"\nDefaultModule espeak-ng\n'
+                    'DefaultLanguage "en"\n' % self.dir)
+        self.socket = os.path.join(self.dir, "speechd.sock")
+        self.proc = subprocess.Popen([DAEMON, "-s", "-t", "0", "-C", conf, "-m", MODULES, "-S", self.socket,
+                                      "-P", os.path.join(self.dir, "pid")], stdin=subprocess.DEVNULL,
+                                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, start_new_session=True)
+        end = time.monotonic() + 5
+        while time.monotonic() < end and not self.answers():
+            time.sleep(0.02)
+
+    def answers(self):
+        with socket.socket(socket.AF_UNIX) as s:
+            try:
+                s.connect(self.socket)
+                return True
+            except OSError:
+                return False
+
+    def log(self):
+        try:
+            return open(os.path.join(self.dir, "speech-dispatcher.log"), errors="replace").read()
+        except OSError:
+            return ""
+
+    def spoken(self):
+        """(voice, text) of each text given to the output module, in order."""
+        out, voice = [], None
+        for m in re.finditer(r"\nsynthesis_voice=(.*)|output module: \|<speak>(.*?)</speak>", self.log()):
+            if m.group(1) is not None:
+                voice = m.group(1)
+            else:
+                out.append((voice, m.group(2)))
+        return out
+
+    def close(self, keep):
+        try:
+            os.killpg(self.proc.pid, signal.SIGTERM)
+            self.proc.wait(timeout=5)
+        except (OSError, subprocess.TimeoutExpired):
+            os.killpg(self.proc.pid, signal.SIGKILL)
+            self.proc.wait()
+        if keep:
+            print("daemon log kept in", self.dir)
+        else:
+            shutil.rmtree(self.dir, ignore_errors=True)
+
+
+def within(condition, timeout):
+    """The condition's first true value within timeout seconds, or its last false one."""
+    end = time.monotonic() + timeout
+    while True:
+        value = condition()
+        if value or time.monotonic() > end:
+            return value
+        time.sleep(0.05)
+
+
+def system_voices(site):
+    if not os.path.exists(DAEMON) or not os.path.exists(os.path.join(MODULES, "sd_espeak-ng")):
+        check(False, "speech-dispatcher and its espeak-ng module are installed (scripts/setup.sh)")
+        return
+    before = len(failures)
+    daemon = Daemon()
+    page = None
+    try:
+        check(daemon.answers(), "the private speech-dispatcher answers")
+        env = dict(os.environ, SPEECHD_ADDRESS="unix_socket:" + daemon.socket)
+        page = Page(site, autoplay=False, capture=False, flags=["--enable-speech-dispatcher"], env=env)
+        # The player chose the second system voice last time, and presses Start as soon as the
+        # page is there: before the browser has listed the daemon's voices (thirteen thousand).
+        page.open("?seed=1")
+        page.js("localStorage.setItem('dravlen/dravlen/settings/dravlen.cfg', arguments[0])",
+                " %d \r\n 0 \r\n 100 \r\n 0 \r\n" % (EMBEDDED + 2))
+        page.open("?seed=1")
+        page.js(WATCH)
+        page.start()
+        at = page.wait_line(QUESTION, 20)
+        voices = page.js("return Dravlen.speech.voices.map(v => [v.kind, v.name])")
+        english = page.js("return speechSynthesis.getVoices().filter(v => /^en/i.test(v.lang)).map(v => v.name)")
+        check(len(english) > 2 and voices[EMBEDDED:EMBEDDED + 3] == [["reader", "Screen reader"]] +
+              [["system", n + " (browser voice)"] for n in english[:2]] and len(voices) == EMBEDDED + 1 + len(english),
+              "the voices offered: %d embedded, the screen reader, then the %d English system voices (%r)"
+              % (EMBEDDED, len(english), voices[EMBEDDED:EMBEDDED + 3]))
+        english += ["?"] * 3
+        first = within(lambda: daemon.spoken()[:1], 10)
+        check(first and first[0][0] + " espeak-ng" == english[1],
+              "the game starts in the player's system voice, %r, at the daemon (%r)" % (english[1], first))
+
+        # F12 asks in that voice; "n" steps on to the next system voice, which asks again.
+        page.wait(lambda: page.js("return Dravlen.inKeyWait && !Dravlen.speech.busy()"), 20, "the question's end")
+        page.keys(Keys.F12, gap=0)
+        at = page.wait_line("do you want to use this voice", 10, at + 1)
+        page.wait(lambda: page.js("return Dravlen.inKeyWait && !Dravlen.speech.busy()"), 10, "the question's end")
+        asked = len(daemon.spoken())
+        page.keys("n", gap=0)
+        reached = within(lambda: [v for v, t in daemon.spoken()[asked:] if "do you want to use this voice" in t], 10)
+        check(reached and reached[0] + " espeak-ng" == english[2],
+              "F12 and n reach the next system voice, %r, and the daemon speaks in it (%r)" % (english[2], reached))
+        page.wait(lambda: page.js("return Dravlen.inKeyWait && !Dravlen.speech.busy()"), 10, "the question's end")
+        page.keys("y", gap=0)
+        time.sleep(0.5)
+        page.wait(lambda: page.js("return Dravlen.inKeyWait && !Dravlen.speech.busy()"), 10, "the key wait after y")
+
+        # Enter: the instructions, long enough to be still speaking at the daemon when a key comes.
+        page.keys(Keys.ENTER, gap=0)
+        page.wait(lambda: page.js("return window.__said.some(u => u.text.length > 1000 && u.start)"), 10,
+                  "the instructions to start")
+        time.sleep(0.3)
+        key = page.js("return performance.now()")
+        page.keys(Keys.DOWN, gap=0)
+        within(lambda: page.js("return window.__said.some(u => u.text.length > 1000 && u.end)"), 3)
+        long = page.js("return window.__said.find(u => u.text.length > 1000)")
+        time.sleep(0.5)
+        after = [t for v, t in daemon.spoken()][-3:]
+        check(long.get("error") in ("interrupted", "canceled") and long["end"] - key < 300
+              and " no " in after[-1:] and "STOP" in daemon.log(),
+              "a key cuts the system voice's long line: %s %.0f ms after the key; then the daemon says %r"
+              % (long.get("error", "not ended"), long.get("end", 1e9) - key, after[-1:]))
+
+        # Esc and Enter: the game's last line is spoken to its end before the game ends.
+        page.wait(lambda: page.js("return Dravlen.inKeyWait && !Dravlen.speech.busy()"), 10, "the key wait")
+        page.keys(Keys.ESCAPE, gap=0)
+        page.wait(lambda: page.js("return Dravlen.inKeyWait && !Dravlen.speech.busy()"), 10, "the exit question")
+        page.keys(Keys.ENTER, gap=0)
+        page.wait(lambda: page.js("return Dravlen.ended"), 15, "the end")
+        last = page.js("return window.__said.filter(u => /Thank you for playing/.test(u.text))")
+        ended = page.js("return window.__endedAt")
+        check(len(last) == 1 and last[0].get("end") and not last[0].get("error") and last[0]["end"] <= ended
+              and any("Thank you for playing" in t for v, t in daemon.spoken()),
+              "the last line, spoken by the daemon, ends before the game does (%r, the game ended at %.0f)"
+              % (last, ended or -1))
+    finally:
+        if page:
+            page.close()
+        daemon.close(keep=len(failures) > before)
 
 
 if __name__ == "__main__":

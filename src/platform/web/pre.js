@@ -15,9 +15,13 @@ var Dravlen = {
 
   el: function(id) { return document.getElementById(id); },
 
-  // A key wait that goes on with nothing playing and nothing to say lets the audio rest (a
-  // running audio context keeps a core busy by a few per cent even when silent); the next key,
-  // or anything else that ends the wait, starts it again before the game answers.
+  // A key wait that goes on with nothing playing and nothing to say lets the audio rest: a
+  // running audio context costs a few per cent of a core even when silent (its rendering, the
+  // browser's audio service and OpenAL's scheduling timer), and next to nothing at rest. It
+  // rests once everything has been quiet for half a second, so that the end of a sound is never
+  // cut; the next key, or anything else that ends the wait, starts it again before the game
+  // answers, which costs the next sound a few milliseconds at most.
+  restAfter: 500,
   restTimer: 0,
   resting: null,
   inKeyWait: false,  // the game sleeps until a key comes (also a mark for checks that drive it)
@@ -31,17 +35,22 @@ var Dravlen = {
       Dravlen.wakeAudio();
       return;
     }
+    var quietFrom = performance.now();
     var rest = function() {
+      Dravlen.restTimer = 0;
       var a = Dravlen.audio;
       if (!a || a.state !== 'running' || Dravlen.resting) return;
-      if (Dravlen.speech.busy() || audio.playing()) {
-        Dravlen.restTimer = setTimeout(rest, 1000);
+      var now = performance.now();
+      if (Dravlen.speech.busy() || audio.playing()) quietFrom = now;
+      var left = quietFrom + Dravlen.restAfter - now;
+      if (left > 0) {
+        Dravlen.restTimer = setTimeout(rest, Math.min(left, 250));
       } else {
         Dravlen.resting = audio;
         audio.pause();
       }
     };
-    Dravlen.restTimer = setTimeout(rest, 2000);
+    Dravlen.restTimer = setTimeout(rest, Dravlen.restAfter);
   },
   wakeAudio: function() {
     var audio = Dravlen.resting;
@@ -239,8 +248,49 @@ Dravlen.speech = {
     w.forEach(function(f) { f(); });
   },
   whenReady: function(f) {
-    if (this.workerState === 'loading') this.readyWaiters.push(f);
-    else f();
+    var self = this;
+    var ready = function() { self.whenSystemVoices(f); };
+    if (this.workerState === 'loading') this.readyWaiters.push(ready);
+    else ready();
+  },
+
+  // The browser's voices come some time after they are first asked for (Chromium lists none
+  // at the first call and sends "voiceschanged" when it has them, seconds later with
+  // speech-dispatcher's thousands): they are asked for as the page loads. The Start waits for
+  // them until a second after that, since a browser with none may never say so; or ten
+  // seconds, when the player's settings hold a voice past the page's own, which can only have
+  // been one of the browser's.
+  systemVoicesAsked: 0,
+  askSystemVoices: function() {
+    if (!window.speechSynthesis) return;
+    this.systemVoicesAsked = performance.now();
+    speechSynthesis.getVoices();
+  },
+  storedVoice: function() {
+    try {
+      return parseInt(FS.readFile(Dravlen.folder + '/dravlen.cfg', {encoding: 'utf8'}), 10);
+    } catch (e) {
+      return NaN;
+    }
+  },
+  whenSystemVoices: function(f) {
+    this.listVoices();
+    var own = this.voices.filter(function(v) { return v.kind !== 'system'; }).length;
+    var waitUntil = this.systemVoicesAsked + (this.storedVoice() >= own ? 10000 : 1000);
+    if (!window.speechSynthesis || /[?&]system=off/.test(location.search) || speechSynthesis.getVoices().length ||
+        performance.now() >= waitUntil) {
+      f();
+      return;
+    }
+    var done = false;
+    var go = function() {
+      if (done) return;
+      done = true;
+      speechSynthesis.removeEventListener('voiceschanged', go);
+      f();
+    };
+    speechSynthesis.addEventListener('voiceschanged', go);
+    setTimeout(go, waitUntil - performance.now());
   },
 
   listVoices: function() {
@@ -433,6 +483,7 @@ Module['preRun'].push(function() { Dravlen.restore(); });
 (function() {
   var setUp = function() {
     Dravlen.speech.startWorker();
+    Dravlen.speech.askSystemVoices();
     var start = Dravlen.el('start');
     start.addEventListener('click', function() { Dravlen.pressStart(); });
     start.addEventListener('keydown', function(e) {
