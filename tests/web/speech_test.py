@@ -86,7 +86,9 @@ def main():
             if os.environ.get("DRAVLEN_WEB_DEBUG"):
                 print([round(float(after[i:i + int(rate / 1000)].max()), 4) for i in range(0, int(0.1 * rate), int(rate / 1000))])
         check(len(levels) == 3 and min(levels) > 0.01, "the question is heard in the embedded voice (RMS %s)" % levels)
-        check(len(cuts) == 3 and all(c is not None and c <= 15 for c in cuts),
+        # A few ms as a rule (the benchmark reads the median); the bound leaves room for a busy
+        # machine, and a purge that let the line or its chunk play on would still be far beyond it.
+        check(len(cuts) == 3 and all(c is not None and c <= 30 for c in cuts),
               "a key cuts the speech to silence: quiet %s ms after the keys" % cuts)
 
         # The speech rate, up two steps, then the page is reloaded.
