@@ -10,76 +10,20 @@ leave. The daemon must say the exit question and the thank-you line, and the set
 on the way out must hold the chosen voice's number.
 Usage: speechd_test.py BUILD_DIR [STARTS]   (STARTS games, one after another; default 1)
 """
-import os, re, signal, socket, subprocess, sys, tempfile, time
+import os, sys
 
 sys.path.insert(0, os.path.dirname(__file__))
+sys.path.insert(0, os.path.join(os.path.dirname(__file__), ".."))
 import realgame as rg
+from private_speechd import DAEMON, MODULES, PrivateDaemon
 
-DAEMON = "/usr/bin/speech-dispatcher"
-MODULES = "/usr/lib/speech-dispatcher-modules"
 LAST_EMBEDDED = 19  # the embedded engine offers 20 voices where espeak-ng has them all
-
-
-class Daemon:
-    """A speech-dispatcher of the test's own; its log (level 5) shows every text its output
-    module is given."""
-
-    def __init__(self):
-        self.dir = tempfile.mkdtemp(prefix="dravlen-speechd-")
-        conf = os.path.join(self.dir, "conf")
-        os.makedirs(os.path.join(conf, "modules"))
-        open(os.path.join(conf, "modules", "espeak-ng.conf"), "w").close()
-        open(os.path.join(conf, "speechd.conf"), "w").write(
-            f'LogLevel 5\nLogDir "{self.dir}"\nAudioOutputMethod "alsa"\nAudioALSADevice "null"\n'
-            'AddModule "espeak-ng" "sd_espeak-ng" "espeak-ng.conf"\nDefaultModule espeak-ng\n'
-            'DefaultLanguage "en"\n')
-        self.socket = os.path.join(self.dir, "speechd.sock")
-        self.proc = subprocess.Popen([DAEMON, "-s", "-t", "0", "-C", conf, "-m", MODULES, "-S", self.socket,
-                                      "-P", os.path.join(self.dir, "pid")], stdin=subprocess.DEVNULL,
-                                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, start_new_session=True)
-        end = time.time() + 5
-        while time.time() < end and not self.answers():
-            time.sleep(0.02)
-
-    def answers(self):
-        with socket.socket(socket.AF_UNIX) as s:
-            try:
-                s.connect(self.socket)
-                return True
-            except OSError:
-                return False
-
-    def said(self):
-        """The texts given to the output module, in order."""
-        try:
-            log = open(os.path.join(self.dir, "speech-dispatcher.log"), errors="replace").read()
-        except OSError:
-            return []
-        return re.findall(r"output module: \|<speak>(.*?)</speak>", log)
-
-    def says(self, count, text, within):
-        """True once a text given to the module after the first `count` holds `text`; waits
-        `within` seconds at most."""
-        end = time.time() + within
-        while not any(text in t for t in self.said()[count:]):
-            if time.time() > end:
-                return False
-            time.sleep(0.05)
-        return True
-
-    def close(self):
-        try:
-            os.killpg(self.proc.pid, signal.SIGTERM)
-            self.proc.wait(timeout=5)
-        except (OSError, subprocess.TimeoutExpired):
-            os.killpg(self.proc.pid, signal.SIGKILL)
-            self.proc.wait()
 
 
 def one_start(exe, n):
     """One game; True when every check passed."""
     before = len(rg.failures)
-    daemon = Daemon()
+    daemon = PrivateDaemon()
     if not rg.check(daemon.answers(), f"start {n}: the private speech-dispatcher answers"):
         daemon.close()
         return False
@@ -120,11 +64,7 @@ def one_start(exe, n):
         rg.check(cfg[:1] == [str(voice)], f"start {n}: the settings keep voice {voice} ({cfg})")
     finally:
         game.kill()
-        daemon.close()
-        if len(rg.failures) == before:
-            subprocess.run(["rm", "-rf", daemon.dir])
-        else:
-            print("daemon log kept in", daemon.dir)
+        daemon.close(keep=len(rg.failures) > before)
     return len(rg.failures) == before
 
 

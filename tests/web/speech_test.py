@@ -19,19 +19,15 @@ stands in for the browser's voices.
 Usage: speech_test.py SITE_DIR
 """
 import os
-import re
-import shutil
-import signal
-import socket
-import subprocess
 import sys
-import tempfile
 import time
 
 import numpy
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from page_rig import Keys, Page  # noqa: E402
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
+import private_speechd  # noqa: E402
 
 QUESTION = " Would you like to reed the instructions? "
 
@@ -122,8 +118,6 @@ def main():
     return 1 if failures else 0
 
 
-DAEMON = "/usr/bin/speech-dispatcher"
-MODULES = "/usr/lib/speech-dispatcher-modules"
 EMBEDDED = 20  # the embedded voices come first; the screen reader is voice 20, then the system's
 # Every utterance the page hands speechSynthesis, with when it started, ended or failed (page
 # time); and when the game ended.
@@ -143,63 +137,6 @@ WATCH = r"""
 """
 
 
-class Daemon:
-    """A speech-dispatcher of the test's own; its log (level 5) holds every text it speaks."""
-
-    def __init__(self):
-        self.dir = tempfile.mkdtemp(prefix="dravlen-web-speechd-")
-        conf = os.path.join(self.dir, "conf")
-        os.makedirs(os.path.join(conf, "modules"))
-        open(os.path.join(conf, "modules", "espeak-ng.conf"), "w").close()
-        with open(os.path.join(conf, "speechd.conf"), "w") as f:
-            f.write('LogLevel 5\nLogDir "%s"\nAudioOutputMethod "alsa"\nAudioALSADevice "null"\n'
-                    'AddModule "espeak-ng" "sd_espeak-ng" "espeak-ng.conf"\nDefaultModule espeak-ng\n'
-                    'DefaultLanguage "en"\n' % self.dir)
-        self.socket = os.path.join(self.dir, "speechd.sock")
-        self.proc = subprocess.Popen([DAEMON, "-s", "-t", "0", "-C", conf, "-m", MODULES, "-S", self.socket,
-                                      "-P", os.path.join(self.dir, "pid")], stdin=subprocess.DEVNULL,
-                                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, start_new_session=True)
-        end = time.monotonic() + 5
-        while time.monotonic() < end and not self.answers():
-            time.sleep(0.02)
-
-    def answers(self):
-        with socket.socket(socket.AF_UNIX) as s:
-            try:
-                s.connect(self.socket)
-                return True
-            except OSError:
-                return False
-
-    def log(self):
-        try:
-            return open(os.path.join(self.dir, "speech-dispatcher.log"), errors="replace").read()
-        except OSError:
-            return ""
-
-    def spoken(self):
-        """(voice, text) of each text given to the output module, in order."""
-        out, voice = [], None
-        for m in re.finditer(r"\nsynthesis_voice=(.*)|output module: \|<speak>(.*?)</speak>", self.log()):
-            if m.group(1) is not None:
-                voice = m.group(1)
-            else:
-                out.append((voice, m.group(2)))
-        return out
-
-    def close(self, keep):
-        try:
-            os.killpg(self.proc.pid, signal.SIGTERM)
-            self.proc.wait(timeout=5)
-        except (OSError, subprocess.TimeoutExpired):
-            os.killpg(self.proc.pid, signal.SIGKILL)
-            self.proc.wait()
-        if keep:
-            print("daemon log kept in", self.dir)
-        else:
-            shutil.rmtree(self.dir, ignore_errors=True)
-
-
 def within(condition, timeout):
     """The condition's first true value within timeout seconds, or its last false one."""
     end = time.monotonic() + timeout
@@ -211,11 +148,11 @@ def within(condition, timeout):
 
 
 def system_voices(site):
-    if not os.path.exists(DAEMON) or not os.path.exists(os.path.join(MODULES, "sd_espeak-ng")):
+    if not private_speechd.installed():
         check(False, "speech-dispatcher and its espeak-ng module are installed (scripts/setup.sh)")
         return
     before = len(failures)
-    daemon = Daemon()
+    daemon = private_speechd.PrivateDaemon("dravlen-web-speechd-")
     page = None
     try:
         check(daemon.answers(), "the private speech-dispatcher answers")
